@@ -1,0 +1,167 @@
+// The year's solar-term tables and the month table of new moons with their month numbers.
+#include "astro.h"
+#include "calendar.h"
+
+#include <cmath>
+
+namespace velmora::calendar {
+
+using namespace velmora::astro;
+
+void BuildSolarTerms(LICHVELMORA& rec) {
+    const int year = rec.nNam;
+    const double zone = rec.dMuiGio / 24.0;
+    for (double& d : rec.dTietKhi) d = 0.0;
+    for (double& d : rec.dTrungKhi) d = 0.0;
+    rec.dTietKhi[0] = NextTermCrossing(JD(1, 12, year - 1, 0.0), 15) + zone;
+    rec.dTrungKhi[0] = NextTermCrossing(rec.dTietKhi[0] + 7, 15) + zone;
+    for (int i = 1; i < 14; ++i) {
+        rec.dTietKhi[i] = NextTermCrossing(rec.dTrungKhi[i - 1] + 7, 15) + zone;
+        rec.dTrungKhi[i] = NextTermCrossing(rec.dTietKhi[i] + 7, 15) + zone;
+    }
+}
+
+namespace {
+
+// The first `count` major terms of a table year (local Julian dates): Z0 is the
+// winter solstice of year - 1, Z12 that of the year.
+void majorTerms(int year, double tz, double* z, int count) {
+    const double zone = tz / 24.0;
+    z[0] = NextTermCrossing(JD(15, 12, year - 1, 0.0), 15) + zone;
+    for (int i = 1; i < count; ++i) z[i] = NextTermCrossing(z[i - 1] + 15, 30) + zone;
+}
+
+// New moons as a table year's scan meets them: the scan starts on 1 January of
+// year - 1 and steps 29 days, and each lunation keeps the value of the first step
+// that selects it (the correction for the Earth's rotation depends on that step).
+class LunationScan {
+public:
+    LunationScan(int year, double tz) : x0_(JD(1, 1, year - 1, 0.0)), tz_(tz) {}
+
+    double at(long k) const { return NewMoonLocal(stepSelecting(k), tz_); }
+
+    // Lunation of month 11: its first day is on or before the solstice's day and the
+    // next month begins after it.
+    long monthElevenOf(double solstice) const {
+        const int solsticeDay = dayOf(solstice);
+        long k = static_cast<long>(std::floor((solstice - 2451550.09765) / kSynodicMonth)) - 1;
+        while (dayOf(at(k + 1)) <= solsticeDay) ++k;
+        return k;
+    }
+
+private:
+    static long lunationOf(double x) {
+        return static_cast<long>(std::floor((x - kJ2000) / kSynodicMonth));
+    }
+
+    double stepSelecting(long k) const {
+        long j = static_cast<long>(std::ceil((kJ2000 + k * kSynodicMonth - x0_) / 29.0));
+        if (j < 0) j = 0;
+        while (j > 0 && lunationOf(x0_ + 29.0 * (j - 1)) >= k) --j;
+        while (lunationOf(x0_ + 29.0 * j) < k) ++j;
+        return x0_ + 29.0 * j;
+    }
+
+    double x0_;
+    double tz_;
+};
+
+// Whether a major term's day falls on a day of the month [start, next).
+bool holdsMajorTerm(double start, double next, const double* z, int count) {
+    const int first = dayOf(start), after = dayOf(next);
+    for (int j = 0; j < count; ++j) {
+        const int d = dayOf(z[j]);
+        if (first <= d && d < after) return true;
+    }
+    return false;
+}
+
+int monthNumber(int i, int leap) {
+    if (leap == 0 || i < leap) return (i + 10) % 12 + 1;
+    if (i == leap) return (i + 9) % 12 + 21;
+    return (i + 9) % 12 + 1;
+}
+
+struct Table {
+    long firstLunation;
+    double soc[16];
+    int thangSoc[16];
+    int soSoc;
+};
+
+// The table by the official rule, judged by local days, before the entries of the
+// next year's months are matched with the next table.
+void buildOwnTable(int year, double tz, Table& t) {
+    double z[13];
+    majorTerms(year, tz, z, 13);
+    const LunationScan scan(year, tz);
+    t.firstLunation = scan.monthElevenOf(z[0]);
+    for (int i = 0; i < 16; ++i) t.soc[i] = scan.at(t.firstLunation + i);
+
+    const int lastDay = dayOf(z[12]);
+    t.soSoc = 0;
+    for (double s : t.soc)
+        if (dayOf(s) <= lastDay) ++t.soSoc;
+
+    int leap = 0;
+    if (t.soSoc >= 14) {
+        for (int k = 1; k < t.soSoc - 1 && leap == 0; ++k)
+            if (!holdsMajorTerm(t.soc[k], t.soc[k + 1], z, 13)) leap = k;
+    }
+    for (int i = 0; i < 16; ++i) t.thangSoc[i] = monthNumber(i, leap);
+}
+
+// Whether the table of `year` has its leap month among its first three months
+// after month 11 (a leap 11, 12 or 1), which is what makes the previous table's
+// last entries need the next table's month numbers.
+bool leapSoonAfterMonthEleven(int year, double tz) {
+    double z[5];
+    majorTerms(year, tz, z, 5);
+    const LunationScan scan(year, tz);
+    const long first = scan.monthElevenOf(z[0]);
+    double n[5];
+    for (int i = 0; i < 5; ++i) n[i] = scan.at(first + i);
+    for (int k = 1; k <= 3; ++k)
+        if (!holdsMajorTerm(n[k], n[k + 1], z, 5)) return true;
+    return false;
+}
+
+} // namespace
+
+void BuildMonthTable(LICHVELMORA& rec, int year) {
+    Table own;
+    buildOwnTable(year, rec.dMuiGio, own);
+
+    // From month 11 of the table's year on, the months belong to the next lunar
+    // year and carry the numbers that its table gives them (a leap month 11 or 12
+    // can only be seen from there).
+    if (leapSoonAfterMonthEleven(year + 1, rec.dMuiGio)) {
+        Table next;
+        buildOwnTable(year + 1, rec.dMuiGio, next);
+        for (int i = own.soSoc - 1; i < 16; ++i) {
+            const long j = own.firstLunation + i - next.firstLunation;
+            if (j >= 0 && j < 16) own.thangSoc[i] = next.thangSoc[j];
+        }
+    }
+
+    for (int i = 0; i < 16; ++i) {
+        rec.dSoc[i] = own.soc[i];
+        rec.nThangSoc[i] = own.thangSoc[i];
+    }
+    rec.nSoSoc = own.soSoc;
+}
+
+int TableYearOf(const LICHVELMORA& rec) {
+    if ((rec.nSoSoc != 13 && rec.nSoSoc != 14) || !(rec.dSoc[0] > 0.0)) return 0;
+    // Month 11 of the year before the table's year begins in November or December.
+    const SYSTEMTIME start = JD2ST(rec.dSoc[0], 0.0);
+    return start.wMonth >= 11 ? start.wYear + 1 : 0;
+}
+
+int MonthOneIndex(const LICHVELMORA& rec, int from) {
+    for (int i = from < 1 ? 1 : from; i < 16; ++i)
+        if (rec.nThangSoc[i] == 1) return i;
+    return -1;
+}
+
+} // namespace velmora::calendar
