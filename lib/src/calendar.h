@@ -12,6 +12,10 @@ void BuildSolarTerms(LICHVELMORA& rec);
 // record's dMuiGio: 16 new moons from month 11 of year - 1.
 void BuildMonthTable(LICHVELMORA& rec, int year);
 
+// Leaves the month table that holds the record's nJD: that of `year`, or of the year
+// before for a day before lunar new year.
+void BuildMonthTableForDay(LICHVELMORA& rec, int year);
+
 // The year whose month table the record holds, or 0 when it holds none.
 int TableYearOf(const LICHVELMORA& rec);
 

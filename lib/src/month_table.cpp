@@ -34,15 +34,25 @@ void majorTerms(int year, double tz, double* z, int count) {
 // New moons as a table year's scan meets them: the scan starts on 1 January of
 // year - 1 and steps 29 days, and each lunation keeps the value of the first step
 // that selects it (the correction for the Earth's rotation depends on that step).
+// Values are kept, since the table asks for some lunations more than once.
 class LunationScan {
 public:
     LunationScan(int year, double tz) : x0_(JD(1, 1, year - 1, 0.0)), tz_(tz) {}
 
-    double at(long k) const { return NewMoonLocal(stepSelecting(k), tz_); }
+    double at(long k) {
+        if (base_ == kNone) base_ = k - 4;
+        const long slot = k - base_;
+        if (slot < 0 || slot >= kSlots) return NewMoonLocal(stepSelecting(k), tz_);
+        if (!known_[slot]) {
+            values_[slot] = NewMoonLocal(stepSelecting(k), tz_);
+            known_[slot] = true;
+        }
+        return values_[slot];
+    }
 
     // Lunation of month 11: its first day is on or before the solstice's day and the
     // next month begins after it.
-    long monthElevenOf(double solstice) const {
+    long monthElevenOf(double solstice) {
         const int solsticeDay = dayOf(solstice);
         long k = static_cast<long>(std::floor((solstice - 2451550.09765) / kSynodicMonth)) - 1;
         while (dayOf(at(k + 1)) <= solsticeDay) ++k;
@@ -50,6 +60,9 @@ public:
     }
 
 private:
+    static constexpr long kNone = -1000000;
+    static constexpr int kSlots = 24;
+
     static long lunationOf(double x) {
         return static_cast<long>(std::floor((x - kJ2000) / kSynodicMonth));
     }
@@ -64,6 +77,9 @@ private:
 
     double x0_;
     double tz_;
+    long base_ = kNone;
+    double values_[kSlots] = {};
+    bool known_[kSlots] = {};
 };
 
 // Whether a major term's day falls on a day of the month [start, next).
@@ -94,7 +110,7 @@ struct Table {
 void buildOwnTable(int year, double tz, Table& t) {
     double z[13];
     majorTerms(year, tz, z, 13);
-    const LunationScan scan(year, tz);
+    LunationScan scan(year, tz);
     t.firstLunation = scan.monthElevenOf(z[0]);
     for (int i = 0; i < 16; ++i) t.soc[i] = scan.at(t.firstLunation + i);
 
@@ -117,7 +133,7 @@ void buildOwnTable(int year, double tz, Table& t) {
 bool leapSoonAfterMonthEleven(int year, double tz) {
     double z[5];
     majorTerms(year, tz, z, 5);
-    const LunationScan scan(year, tz);
+    LunationScan scan(year, tz);
     const long first = scan.monthElevenOf(z[0]);
     double n[5];
     for (int i = 0; i < 5; ++i) n[i] = scan.at(first + i);
@@ -126,29 +142,54 @@ bool leapSoonAfterMonthEleven(int year, double tz) {
     return false;
 }
 
+// Gives the entries from month 11 of the table's year on the numbers that the next
+// year's table gives the same lunations (a leap month 11 or 12 can only be seen from
+// there).
+void takeNextYearsNumbers(Table& own, const Table& next) {
+    for (int i = own.soSoc - 1; i < 16; ++i) {
+        const long j = own.firstLunation + i - next.firstLunation;
+        if (j >= 0 && j < 16) own.thangSoc[i] = next.thangSoc[j];
+    }
+}
+
+void store(const Table& t, LICHVELMORA& rec) {
+    for (int i = 0; i < 16; ++i) {
+        rec.dSoc[i] = t.soc[i];
+        rec.nThangSoc[i] = t.thangSoc[i];
+    }
+    rec.nSoSoc = t.soSoc;
+}
+
+// The table of `year`; `next`, when given, is the table of year + 1 as built here.
+Table buildTable(int year, double tz, const Table* next) {
+    Table own;
+    buildOwnTable(year, tz, own);
+    if (next != nullptr) {
+        takeNextYearsNumbers(own, *next);
+    } else if (leapSoonAfterMonthEleven(year + 1, tz)) {
+        Table following;
+        buildOwnTable(year + 1, tz, following);
+        takeNextYearsNumbers(own, following);
+    }
+    return own;
+}
+
 } // namespace
 
-void BuildMonthTable(LICHVELMORA& rec, int year) {
-    Table own;
-    buildOwnTable(year, rec.dMuiGio, own);
+void BuildMonthTable(LICHVELMORA& rec, int year) { store(buildTable(year, rec.dMuiGio, nullptr), rec); }
 
-    // From month 11 of the table's year on, the months belong to the next lunar
-    // year and carry the numbers that its table gives them (a leap month 11 or 12
-    // can only be seen from there).
-    if (leapSoonAfterMonthEleven(year + 1, rec.dMuiGio)) {
-        Table next;
-        buildOwnTable(year + 1, rec.dMuiGio, next);
-        for (int i = own.soSoc - 1; i < 16; ++i) {
-            const long j = own.firstLunation + i - next.firstLunation;
-            if (j >= 0 && j < 16) own.thangSoc[i] = next.thangSoc[j];
-        }
+void BuildMonthTableForDay(LICHVELMORA& rec, int year) {
+    const Table current = buildTable(year, rec.dMuiGio, nullptr);
+    int tet = -1;
+    for (int i = 1; i < 16 && tet < 0; ++i)
+        if (current.thangSoc[i] == 1) tet = i;
+    if (tet < 0 || rec.nJD >= dayOf(current.soc[tet])) {
+        store(current, rec);
+        return;
     }
-
-    for (int i = 0; i < 16; ++i) {
-        rec.dSoc[i] = own.soc[i];
-        rec.nThangSoc[i] = own.thangSoc[i];
-    }
-    rec.nSoSoc = own.soSoc;
+    // A day before lunar new year reads the previous year's table, whose last
+    // entries take their numbers from the table just built.
+    store(buildTable(year - 1, rec.dMuiGio, &current), rec);
 }
 
 int TableYearOf(const LICHVELMORA& rec) {

@@ -53,7 +53,7 @@ TEST(Conversion, LunarNewYear2009InFull) {
     EXPECT_EQ(r.nChiSoThang, 2);
     EXPECT_EQ(r.nThangSoc[2], 1);
     EXPECT_EQ(r.nSoSoc, 14);       // 2009 has a leap month
-    EXPECT_EQ(r.nCanChiGio, 29);   // Kỷ Tị: hour Tị of day Tân Mùi
+    EXPECT_EQ(r.nCanChiGio, 29);   // Quý Tị: hour Tị of a Tân day
     EXPECT_EQ(r.nSao28, (2454858 + 11) % 28);
 }
 

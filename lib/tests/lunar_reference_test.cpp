@@ -82,7 +82,7 @@ constexpr int kFirstDay = 2378497; // 1800-01-01
 constexpr int kLastDay = 2524593;  // 2199-12-31
 
 // The reference counts days in UTC+8 up to the end of lunar year 1967 and in UTC+7 from Tết 1968
-// (1968-01-29) on, as Vietnam's calendar did; the library is asked in the same zone.
+// (1968-01-29) on (truth/lunar_calendar/README.md); the library is asked in the same zone.
 constexpr int kUtc7FromDay = 2439885; // 1968-01-29
 double referenceZone(int jdn) {
     return jdn < kUtc7FromDay ? 8.0 : 7.0;

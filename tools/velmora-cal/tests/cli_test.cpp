@@ -1,0 +1,113 @@
+// The terminal calendar as a user runs it: output, golden month grids and exit codes.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct CalRun {
+    int exitCode;
+    std::string out;
+};
+
+// Runs velmora-cal with a frozen clock, capturing stdout and stderr together.
+CalRun run(const std::string& arguments) {
+    const std::string command =
+        std::string("VELMORA_NOW=2009-01-26T10:30 ") + VELMORA_CAL_PATH + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(VelmoraCal, DayPage) {
+    const CalRun r = run("2009-01-26T10:30");
+    EXPECT_EQ(r.exitCode, 0);
+    for (const char* expected :
+         {"Thứ hai, 26/01/2009 10:30", "Âm lịch: ngày 1 tháng 1 (đủ, 30 ngày), năm Kỷ Sửu",
+          "Năm Kỷ Sửu, tháng Bính Dần, ngày Tân Mùi, giờ Quý Tị",
+          "Theo tiết khí: năm Mậu Tý, tháng Ất Sửu", "Tiểu hàn 05/01/2009", "Đại hàn 20/01/2009",
+          "Mặt trời (Hà Nội): mọc 06:3", "Mặt trăng (Hà Nội): mọc 06:", "trực "})
+        EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out;
+}
+
+TEST(VelmoraCal, DefaultsToTheFrozenNow) { EXPECT_EQ(run("").out, run("2009-01-26T10:30").out); }
+
+TEST(VelmoraCal, LeapMonthDay) {
+    const CalRun r = run("2009-06-23");
+    EXPECT_NE(r.out.find("ngày 1 tháng 5 nhuận (thiếu, 29 ngày)"), std::string::npos) << r.out;
+}
+
+TEST(VelmoraCal, JsonHasEveryField) {
+    const CalRun r = run("--json 2009-01-26T10:30");
+    EXPECT_EQ(r.exitCode, 0);
+    for (const char* field :
+         {"\"nGio\": 10", "\"nPhut\": 30", "\"nJD\": 2454858", "\"nCanChiNam\": 25", "\"bNhuan\": 0",
+          "\"nSoSoc\": 14", "\"dMuiGio\": 7", "\"dTrungKhi\": [", "\"dTietKhi\": [", "\"dSoc\": [",
+          "\"nThangSoc\": [11,12,1,2,3,4,5,25,6,7,8,9,10,11,12,1]"})
+        EXPECT_NE(r.out.find(field), std::string::npos) << field << "\n" << r.out;
+}
+
+TEST(VelmoraCal, MonthGridsMatchTheirReferences) {
+    for (const char* month : {"2009-01", "2033-12", "2026-02"}) {
+        const CalRun r = run(std::string("--month ") + month);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.out, readFile(std::string(VELMORA_CAL_REFS) + "/month-" + month + ".ref")) << month;
+    }
+}
+
+TEST(VelmoraCal, LunarToSolar) {
+    EXPECT_NE(run("--lunar 1/5/2009 --leap").out.find("Thứ ba, 23/06/2009"), std::string::npos);
+    EXPECT_NE(run("--lunar 1/1/2034").out.find("19/02/2034"), std::string::npos);
+}
+
+TEST(VelmoraCal, RiseSetElsewhere) {
+    const CalRun r = run("--riseset 2025-06-21 --lat 10.78 --lon 106.69 --tz 7");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("Mặt trời: mọc 05:3"), std::string::npos) << r.out;
+}
+
+TEST(VelmoraCal, BadArgumentsGiveOneVietnameseLineAndExitTwo) {
+    struct Case {
+        const char* arguments;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"2009-02-30", "velmora-cal: Tháng 2 năm 2009 không có ngày 30\n"},
+        {"2009-1-26", "velmora-cal: Ngày không hợp lệ: \"2009-1-26\" (cần dạng YYYY-MM-DD hoặc YYYY-MM-DDTHH:MM)\n"},
+        {"1799-12-31", "velmora-cal: Năm 1799 nằm ngoài khoảng 1800–2199\n"},
+        {"2009-01-26T24:00", "velmora-cal: Giờ 24:00 không tồn tại\n"},
+        {"--bogus", "velmora-cal: Tham số không rõ: --bogus (xem velmora-cal --help)\n"},
+        {"--json", "velmora-cal: --json cần một ngày YYYY-MM-DD[THH:MM]\n"},
+        {"--lunar 30/5/2009 --leap", "velmora-cal: Tháng 5 nhuận năm âm lịch 2009 chỉ có 29 ngày (tháng thiếu)\n"},
+        {"--lunar 1/5/2010 --leap", "velmora-cal: Năm âm lịch 2010 không có tháng 5 nhuận\n"},
+        {"--lunar 1/13/2010", "velmora-cal: Tháng âm lịch 13 không tồn tại\n"},
+        {"--month 2009-13", "velmora-cal: Tháng 13 không tồn tại\n"},
+        {"--riseset 2009-01-26 --lat 95", "velmora-cal: Vĩ độ phải nằm trong khoảng -89.9 đến 89.9\n"},
+        {"--riseset 2009-01-26 --lon abc", "velmora-cal: Kinh độ không hợp lệ: \"abc\"\n"},
+        {"--riseset 2009-01-26 --tz", "velmora-cal: Thiếu giá trị sau --tz\n"},
+        {"2009-01-26 2009-01-27", "velmora-cal: Thừa tham số: 2009-01-27\n"},
+    };
+    for (const auto& c : cases) {
+        const CalRun r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, 2) << c.arguments;
+        EXPECT_EQ(r.out, c.message) << c.arguments;
+    }
+}
+
+} // namespace
