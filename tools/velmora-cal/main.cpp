@@ -1,4 +1,5 @@
 // velmora-cal: the Vietnamese lunar calendar in a terminal.
+#include "almanac_report.h"
 #include "arguments.h"
 #include "day_report.h"
 #include "json_report.h"
@@ -23,7 +24,9 @@ constexpr const char* kUsage =
     "  velmora-cal --lunar D/M/YYYY [--leap]   ngày dương lịch của một ngày âm lịch\n"
     "  velmora-cal --month YYYY-MM             lịch tháng, thứ hai đầu tuần\n"
     "  velmora-cal --riseset YYYY-MM-DD [--lat X --lon Y --tz Z]\n"
-    "                                          giờ mọc, lặn của Mặt trời và Mặt trăng\n";
+    "                                          giờ mọc, lặn của Mặt trời và Mặt trăng\n"
+    "  velmora-cal --almanac YYYY-MM-DD [--html]\n"
+    "                                          lịch vạn sự của ngày (chữ, hoặc tài liệu HTML)\n";
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "velmora-cal: %s\n", message.c_str());
@@ -126,6 +129,29 @@ int printRiseSet(const std::vector<std::string>& args) {
     return 0;
 }
 
+int printAlmanac(const std::vector<std::string>& args) {
+    std::string dateText;
+    bool html = false;
+    for (const auto& a : args) {
+        if (a == "--html")
+            html = true;
+        else if (dateText.empty())
+            dateText = a;
+        else
+            return fail("Thừa tham số: " + a);
+    }
+    if (dateText.empty()) return fail("--almanac cần một ngày YYYY-MM-DD");
+    std::string error;
+    const auto t = parseDateTime(dateText, error);
+    if (!t) return fail(error);
+    const LICHVELMORA rec = convertDay(t->year, t->month, t->day, t->hour, t->minute);
+    const AlmanacReport report = almanacReport(rec, html);
+    // A missing star file is reported, and the reading goes on without its stars.
+    for (const auto& w : report.warnings) std::fprintf(stderr, "velmora-cal: %s\n", w.c_str());
+    std::fputs(report.text.c_str(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -141,5 +167,6 @@ int main(int argc, char** argv) {
     if (command == "--lunar") return printLunar(rest);
     if (command == "--month") return printMonth(rest);
     if (command == "--riseset") return printRiseSet(rest);
+    if (command == "--almanac") return printAlmanac(rest);
     return fail("Tham số không rõ: " + command + " (xem velmora-cal --help)");
 }

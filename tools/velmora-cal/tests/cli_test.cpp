@@ -16,9 +16,9 @@ struct CalRun {
 };
 
 // Runs velmora-cal with a frozen clock, capturing stdout and stderr together.
-CalRun run(const std::string& arguments) {
-    const std::string command =
-        std::string("VELMORA_NOW=2009-01-26T10:30 ") + VELMORA_CAL_PATH + " " + arguments + " 2>&1";
+CalRun run(const std::string& arguments, const std::string& environment = "") {
+    const std::string command = "VELMORA_NOW=2009-01-26T10:30 " + environment + " " +
+                                VELMORA_CAL_PATH + " " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     std::array<char, 4096> buffer;
@@ -82,6 +82,22 @@ TEST(VelmoraCal, RiseSetElsewhere) {
     EXPECT_NE(r.out.find("Mặt trời: mọc 05:3"), std::string::npos) << r.out;
 }
 
+// The terminal reading and the HTML document come from the program's own composer
+// and star files.
+TEST(VelmoraCal, AlmanacReadingAndDocument) {
+    const std::string refs = VELMORA_ALMANAC_REFS;
+    EXPECT_EQ(run("--almanac 2009-01-26").out, readFile(refs + "/2009-01-26.txt.ref"));
+    EXPECT_EQ(run("--almanac 2009-01-26 --html").out, readFile(refs + "/2009-01-26.html.ref"));
+}
+
+TEST(VelmoraCal, AlmanacWithoutStarFilesWarnsAndGoesOn) {
+    const CalRun r = run("--almanac 2009-01-26", "VELMORA_DATA_DIR=/nonexistent");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("velmora-cal: Không tìm thấy file vansutot.dat\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("velmora-cal: Không tìm thấy file vansuxau.dat\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Sao tốt: Nhân Chuyên.\n"), std::string::npos) << r.out;
+}
+
 TEST(VelmoraCal, BadArgumentsGiveOneVietnameseLineAndExitTwo) {
     struct Case {
         const char* arguments;
@@ -102,6 +118,8 @@ TEST(VelmoraCal, BadArgumentsGiveOneVietnameseLineAndExitTwo) {
         {"--riseset 2009-01-26 --lon abc", "velmora-cal: Kinh độ không hợp lệ: \"abc\"\n"},
         {"--riseset 2009-01-26 --tz", "velmora-cal: Thiếu giá trị sau --tz\n"},
         {"2009-01-26 2009-01-27", "velmora-cal: Thừa tham số: 2009-01-27\n"},
+        {"--almanac", "velmora-cal: --almanac cần một ngày YYYY-MM-DD\n"},
+        {"--almanac 2009-13-01", "velmora-cal: Tháng 13 không tồn tại\n"},
     };
     for (const auto& c : cases) {
         const CalRun r = run(c.arguments);

@@ -1,0 +1,22 @@
+// The day's auspicious hours, departure hours and the directions of three spirits.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace almanac {
+
+// Branches of the six auspicious hours of a day with branch b, in the order shown.
+std::array<int, 6> AuspiciousHourBranches(int b);
+
+// h: the largest i in 0..11 with (d + m - 2 + i) mod 6 = 0; departure pairs start from it.
+int DepartureStart(int lunarDay, int lunarMonth);
+
+// Departure qualities, k = 0..5: Đại an, Lưu niên, Tốc hỷ, Xích khẩu, Tiểu cát, Không vong.
+std::u16string_view DepartureQuality(int k);
+
+std::u16string_view HyThanDirection(int dayStem);
+std::u16string_view TaiThanDirection(int dayStem);
+std::u16string_view HacThanDirection(int sexagenaryDay);
+
+} // namespace almanac

@@ -1,0 +1,32 @@
+// The readable star table: one star per row, "name | kind | rule | đậm or - | explanation".
+#pragma once
+
+#include "almanac/AlmanacStarRecord.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vansu {
+
+struct SourceRow {
+    int line = 0; // 1-based line in the source text
+    almanac::AlmanacStarRecord record;
+};
+
+struct CompileResult {
+    std::vector<SourceRow> rows;
+    std::vector<std::string> errors; // "file:line: what is wrong"
+};
+
+// Parses a whole source text; blank lines and lines starting with '#' are skipped.
+CompileResult CompileStarSource(std::string_view text, std::string_view fileName);
+
+// The readable row of a record, in the form CompileStarSource reads back.
+std::string FormatStarRow(const almanac::AlmanacStarRecord& record);
+
+// One rule value as text: branch, stem, "ngày N", sexagenary name, or "?N" for a value
+// that no rule code covers.
+std::string FormatValue(std::int32_t value);
+
+} // namespace vansu

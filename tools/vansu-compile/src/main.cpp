@@ -1,0 +1,57 @@
+// vansu-compile: compiles a readable star table into a star data file, or decodes one back.
+#include "StarSource.h"
+#include "almanac/StarFile.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+int Usage() {
+    std::cerr << "usage: vansu-compile INPUT.txt OUTPUT.dat\n"
+                 "       vansu-compile --decode FILE.dat\n";
+    return 2;
+}
+
+int Decode(const char* path) {
+    const auto records = almanac::ReadStarFile(path);
+    if (!records) {
+        std::cerr << path << ": cannot open\n";
+        return 1;
+    }
+    for (const auto& record : *records) std::cout << vansu::FormatStarRow(record) << '\n';
+    return 0;
+}
+
+int Compile(const char* input, const char* output) {
+    std::ifstream in(input, std::ios::binary);
+    if (!in) {
+        std::cerr << input << ": cannot open\n";
+        return 1;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    const auto result = vansu::CompileStarSource(text.str(), input);
+    for (const auto& error : result.errors) std::cerr << error << '\n';
+    if (!result.errors.empty()) return 1;
+    if (result.rows.empty()) {
+        std::cerr << input << ": no star rows\n";
+        return 1;
+    }
+    std::vector<almanac::AlmanacStarRecord> records;
+    for (const auto& row : result.rows) records.push_back(row.record);
+    if (!almanac::WriteStarFile(output, records)) {
+        std::cerr << output << ": cannot write\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string_view(argv[1]) == "--decode") return Decode(argv[2]);
+    if (argc == 3 && argv[1][0] != '-') return Compile(argv[1], argv[2]);
+    return Usage();
+}
