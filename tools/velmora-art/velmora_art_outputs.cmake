@@ -1,0 +1,12 @@
+# The pictures velmora-art writes, as paths relative to its output folder (device-data/).
+set(VELMORA_ART_OUTPUTS
+  Images/L01.jpg Images/P01.jpg Images/Q01.jpg
+  Resources/bmp131.png Resources/bmp132.png Resources/bmp133.png
+  Resources/icon101.png Resources/icon101-32.png)
+foreach(code RANGE 1 47)
+  string(LENGTH "${code}" digits)
+  if(digits EQUAL 1)
+    set(code "0${code}")
+  endif()
+  list(APPEND VELMORA_ART_OUTPUTS Images/wl${code}.png Images/wm${code}.png)
+endforeach()
