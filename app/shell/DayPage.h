@@ -1,0 +1,64 @@
+// The day page: the calendar leaf that fills the main window, with its field choosers.
+#pragma once
+
+#include "DayPageModel.h"
+#include "DayPagePainter.h"
+
+#include <QListWidget>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace velmora::app {
+
+class DayPage : public QWidget {
+    Q_OBJECT
+public:
+    // The list box a field chooser shows.
+    static constexpr int kChooserId = 6003;
+
+    DayPage(DayPageModel& model, QString programFolder, QWidget* parent = nullptr);
+
+    DayPageModel& model() { return model_; }
+    // The weather shown in the panel of tall portrait screens (null: none).
+    void setWeather(const velmora::weather::WeatherView* weather) { weather_ = weather; }
+
+    // The 500 ms clock timer; the main window stops it while the almanac runs.
+    void startClock();
+    void stopClock();
+    bool clockRunning() const { return clock_.isActive(); }
+    // One tick of the clock timer, as the timer would run it.
+    void clockTick();
+
+    void goToToday();
+    // Opens the list of the selected field (nothing for no field or the empty position).
+    void openChooser();
+    QListWidget* chooser() const { return chooser_; }
+    void closeChooser();
+
+    // The page as painted now, for tests and benchmarks.
+    QImage render();
+
+signals:
+    void chooserOpened();
+    void fullScreenToggled();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyChooser();
+    DayPageScene scene() const;
+
+    DayPageModel& model_;
+    QString programFolder_;
+    const velmora::weather::WeatherView* weather_ = nullptr;
+    QTimer clock_;
+    QPointer<QListWidget> chooser_;
+};
+
+} // namespace velmora::app

@@ -1,0 +1,16 @@
+// Sun and moon rise and set of a day at the home location.
+#include "RiseSetTimes.h"
+
+#include "HomeLocation.h"
+#include "VelmoraLib.h"
+
+namespace velmora::app {
+
+RiseSetTimes riseSetAtHome(int day, int month, int year) {
+    RiseSetTimes t;
+    GetRiseSet(day, month, year, kHomeLatitude, kHomeLongitude, kHomeZone, 1, &t.sunRise, &t.sunSet);
+    GetRiseSet(day, month, year, kHomeLatitude, kHomeLongitude, kHomeZone, 2, &t.moonRise, &t.moonSet);
+    return t;
+}
+
+} // namespace velmora::app

@@ -1,0 +1,16 @@
+// The tool windows the main menu opens, attached to their commands.
+#include "Tools.h"
+
+#include "CommandIds.h"
+#include "PersonalInfoDialog.h"
+
+namespace velmora::app {
+
+void installTools(MainWindow& window) {
+    window.setTool(CmdPersonalInfo, [](MainWindow& w) {
+        PersonalInfoDialog dialog(&w, w.state().personal);
+        dialog.exec();
+    });
+}
+
+} // namespace velmora::app

@@ -1,0 +1,10 @@
+// The tool windows the main menu opens, attached to their commands.
+#pragma once
+
+#include "MainWindow.h"
+
+namespace velmora::app {
+
+void installTools(MainWindow& window);
+
+} // namespace velmora::app

@@ -1,0 +1,64 @@
+// LichVelmora's entry: one instance, installed into the device, the main window in its frame.
+#include "Application.h"
+#include "DeviceFrame.h"
+#include "Install.h"
+#include "MainMenu.h"
+#include "MainWindow.h"
+#include "ProgramFolder.h"
+#include "ProgramState.h"
+#include "SingleInstance.h"
+#include "Tools.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <cstdio>
+
+namespace {
+
+constexpr char16_t kProgramPath[] = u"\\Program Files\\LichVelmora\\LichVelmora.exe";
+
+// Where the build left the shipped Data and Images; VELMORA_SHIPPED_FILES overrides it.
+QString shippedFiles() {
+    const QString dir = qEnvironmentVariable("VELMORA_SHIPPED_FILES");
+    return dir.isEmpty() ? QStringLiteral(VELMORA_DEVICE_DATA_DIR) : dir;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    velmora::shell::Application app(argc, argv);
+    using namespace velmora::app;
+    const QString title = QString::fromUtf16(kWindowTitle);
+
+    // A second start brings the running window forward and ends without a window.
+    // A screenshot run draws its own picture whatever else runs.
+    velmora::ipc::SingleInstance instance(QString::fromUtf16(kWindowClass) + QLatin1Char('|') + title);
+    if (app.screenshotPath().isEmpty() && instance.tryActivateExisting()) return 0;
+
+    velmora::device::InstallPlan plan;
+    plan.programFolder = velmora::device::programFolderOf(QString::fromUtf16(kProgramPath));
+    plan.exeName = QStringLiteral("LichVelmora.exe");
+    plan.hostExecutable = QCoreApplication::applicationFilePath();
+    plan.hostData = shippedFiles() + QStringLiteral("/Data");
+    plan.hostImages = shippedFiles() + QStringLiteral("/Images");
+    QString error;
+    if (!velmora::device::install(plan, &error))
+        std::fprintf(stderr, "lichvelmora: không cài được vào thiết bị: %s\n", qUtf8Printable(error));
+    velmora::device::setCurrentProgramDevicePath(QString::fromUtf16(kProgramPath));
+
+    ProgramState state;
+    state.programFolder = velmora::device::ProgramFolder();
+    loadProgramState(state);
+
+    velmora::shell::DeviceFrame frame;
+    frame.setWindowTitle(title);
+    frame.setWindowIcon(QIcon(QStringLiteral(":/bitmaps/icon101.png")));
+    auto* window = new MainWindow(state, frame); // the frame owns it
+    installTools(*window);
+    QObject::connect(&instance, &velmora::ipc::SingleInstance::activationRequested, &frame, [&frame] {
+        frame.show();
+        frame.raise();
+        frame.activateWindow();
+    });
+    return app.run(frame);
+}
