@@ -20,6 +20,7 @@ MainWindow::MainWindow(ProgramState& state, velmora::shell::DeviceFrame& frame)
     model_.initialise(velmora::device::localSystemTime());
 
     page_ = new DayPage(model_, state.programFolder, this);
+    page_->setWeather(&state.weather);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page_);

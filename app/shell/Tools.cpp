@@ -1,6 +1,7 @@
 // The tool windows the main menu opens, attached to their commands.
 #include "Tools.h"
 
+#include "AboutDialog.h"
 #include "CommandIds.h"
 #include "PersonalInfoDialog.h"
 
@@ -9,6 +10,10 @@ namespace velmora::app {
 void installTools(MainWindow& window) {
     window.setTool(CmdPersonalInfo, [](MainWindow& w) {
         PersonalInfoDialog dialog(&w, w.state().personal);
+        dialog.exec();
+    });
+    window.setTool(CmdAbout, [](MainWindow& w) {
+        AboutDialog dialog(&w);
         dialog.exec();
     });
 }
