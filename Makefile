@@ -1,6 +1,6 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 # Both install missing Debian packages first, then configure and build.
-.PHONY: all deps build run test sanitize bench clean
+.PHONY: all deps build run install-device test sanitize bench clean
 
 JOBS ?= $(shell nproc)
 
@@ -15,9 +15,14 @@ build/default/build.ninja: | deps
 build: deps build/default/build.ninja
 	@cmake --build --preset default -j $(JOBS)
 
-# Until the calendar program exists this prints today's page in the terminal.
+# Starts the calendar (installing it into the device first); without a display it
+# prints today and writes a screenshot.
 run: build
-	@build/default/tools/velmora-cal/velmora-cal
+	@scripts/run-calendar
+
+# Installs LichVelmora into the device ($$VELMORA_DEVICE_ROOT or the default) without starting it.
+install-device: build
+	@build/default/app/shell/lichvelmora --install-only
 
 test: build
 	@ctest --preset default -j $(JOBS)

@@ -1,4 +1,4 @@
-// LichVelmora's entry: one instance, installed into the device, the main window in its frame.
+// LichVelmora's entry: installed into the device, one instance, the main window in its frame.
 #include "Application.h"
 #include "DeviceFrame.h"
 #include "Install.h"
@@ -23,18 +23,9 @@ QString shippedFiles() {
     return dir.isEmpty() ? QStringLiteral(VELMORA_DEVICE_DATA_DIR) : dir;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    velmora::shell::Application app(argc, argv);
-    using namespace velmora::app;
-    const QString title = QString::fromUtf16(kWindowTitle);
-
-    // A second start brings the running window forward and ends without a window.
-    // A screenshot run draws its own picture whatever else runs.
-    velmora::ipc::SingleInstance instance(QString::fromUtf16(kWindowClass) + QLatin1Char('|') + title);
-    if (app.screenshotPath().isEmpty() && instance.tryActivateExisting()) return 0;
-
+// Puts the program, its Data and Images into the device; shipped files the user may
+// have changed are kept.
+bool installIntoDevice() {
     velmora::device::InstallPlan plan;
     plan.programFolder = velmora::device::programFolderOf(QString::fromUtf16(kProgramPath));
     plan.exeName = QStringLiteral("LichVelmora.exe");
@@ -42,9 +33,26 @@ int main(int argc, char** argv) {
     plan.hostData = shippedFiles() + QStringLiteral("/Data");
     plan.hostImages = shippedFiles() + QStringLiteral("/Images");
     QString error;
-    if (!velmora::device::install(plan, &error))
-        std::fprintf(stderr, "lichvelmora: không cài được vào thiết bị: %s\n", qUtf8Printable(error));
+    if (velmora::device::install(plan, &error)) return true;
+    std::fprintf(stderr, "lichvelmora: không cài được chương trình vào thiết bị: %s\n", qUtf8Printable(error));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    velmora::shell::Application app(argc, argv);
+    using namespace velmora::app;
+
+    const bool installed = installIntoDevice();
+    if (app.programArguments().contains(QStringLiteral("--install-only"))) return installed ? 0 : 1;
     velmora::device::setCurrentProgramDevicePath(QString::fromUtf16(kProgramPath));
+
+    // A second start brings the running window forward and ends without a window.
+    // A screenshot run draws its own picture whatever else runs.
+    const QString title = QString::fromUtf16(kWindowTitle);
+    velmora::ipc::SingleInstance instance(QString::fromUtf16(kWindowClass) + QLatin1Char('|') + title);
+    if (app.screenshotPath().isEmpty() && instance.tryActivateExisting()) return 0;
 
     ProgramState state;
     state.programFolder = velmora::device::ProgramFolder();

@@ -32,6 +32,19 @@ bool copyOver(const QString& source, const QString& target) {
     return out.commit();
 }
 
+// Whether target already holds exactly source's bytes, so a repeated installation
+// (every start of a program) leaves it alone.
+bool sameContent(const QString& source, const QString& target) {
+    const QFileInfo a(source), b(target);
+    if (!b.isFile() || a.size() != b.size()) return false;
+    QFile in(source), out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::ReadOnly)) return false;
+    while (!in.atEnd()) {
+        if (in.read(1 << 16) != out.read(1 << 16)) return false;
+    }
+    return true;
+}
+
 bool isUserFile(const QString& name, const QStringList& userFiles) {
     return userFiles.contains(name, Qt::CaseInsensitive);
 }
@@ -51,6 +64,7 @@ bool copyFolder(const QString& hostFolder, const QString& deviceFolder,
         if (!target) return fail(error, "cannot place " + devicePath);
         if (isUserFile(QFileInfo(source).fileName(), userFiles) && QFileInfo::exists(*target))
             continue;
+        if (sameContent(source, *target)) continue;
         if (!QDir().mkpath(QFileInfo(*target).absolutePath()) || !copyOver(source, *target))
             return fail(error, "cannot copy " + source + " to " + devicePath);
     }
