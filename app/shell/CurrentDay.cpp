@@ -1,18 +1,14 @@
 // The day the program shows.
 #include "CurrentDay.h"
 
+#include "DayTexts.h"
 #include "HomeLocation.h"
 
 namespace velmora::app {
 
 void CurrentDay::setToLocalTime(const SYSTEMTIME& now) {
     record.dMuiGio = kHomeZone;
-    record.nNam = now.wYear;
-    record.nThang = now.wMonth;
-    record.nNgay = now.wDay;
-    record.nGio = now.wHour;
-    record.nPhut = now.wMinute;
-    record.nGiay = now.wSecond;
+    setRecordTime(record, now);
     refreshRiseSet();
     DoiAmDuong(&record, DAD_ALL);
 }

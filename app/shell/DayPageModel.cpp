@@ -1,6 +1,7 @@
 // The day page's rules.
 #include "DayPageModel.h"
 
+#include "DayTexts.h"
 #include "FieldChooser.h"
 
 namespace velmora::app {
@@ -17,12 +18,7 @@ bool DayPageModel::tick(const SYSTEMTIME& now) {
         !(now.wMinute == r.nPhut && now.wHour == r.nGio && now.wDay == r.nNgay &&
           now.wMonth == r.nThang && now.wYear == r.nNam)) {
         const bool newDate = now.wDay != r.nNgay || now.wMonth != r.nThang || now.wYear != r.nNam;
-        r.nNam = now.wYear;
-        r.nThang = now.wMonth;
-        r.nNgay = now.wDay;
-        r.nGio = now.wHour;
-        r.nPhut = now.wMinute;
-        r.nGiay = now.wSecond;
+        setRecordTime(r, now);
         DoiAmDuong(&r, DAD_ALL);
         if (newDate) day_.refreshRiseSet();
         repaint_ = true;

@@ -4,6 +4,7 @@
 #include "Bitmaps.h"
 #include "ColorRef.h"
 #include "DayPageLayout.h"
+#include "DayTexts.h"
 #include "DrawText.h"
 #include "Font.h"
 #include "ImageFile.h"
@@ -19,21 +20,6 @@ using velmora::screen::ScaleY;
 using velmora::screen::ScreenOrientation;
 
 namespace {
-
-QString two(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
-
-QString clock(double hours) {
-    char16_t text[6];
-    d2stime(hours, text);
-    return QString::fromUtf16(text);
-}
-
-// "hh:mm - dd/mm" of a local Julian date.
-QString termTime(double localJd) {
-    const SYSTEMTIME t = JD2ST(localJd, 0.0);
-    return two(t.wHour) + QLatin1Char(':') + two(t.wMinute) + QStringLiteral(" - ") + two(t.wDay) +
-           QLatin1Char('/') + two(t.wMonth);
-}
 
 QFont pageFont(int height, int weight) { return makeFont(QStringLiteral("Tahoma"), -ScaleX(height), weight); }
 
@@ -102,8 +88,8 @@ void paintDayPage(QPainter& p, const QSize& client, const DayPageScene& scene) {
     drawText(p, shifted(8), QString::fromUtf16(g_sTrungKhi[d.nThang - 1]) + QLatin1Char(':'), DT_BOTTOM);
     drawText(p, shifted(8), termTime(d.dTrungKhi[d.nThang]), DT_RIGHT | DT_BOTTOM);
     if (!square) {
-        drawText(p, shifted(17), clock(rs.sunRise) + QLatin1Char('-') + clock(rs.sunSet), DT_RIGHT | DT_BOTTOM);
-        drawText(p, shifted(18), clock(rs.moonRise) + QLatin1Char('-') + clock(rs.moonSet), DT_RIGHT | DT_BOTTOM);
+        drawText(p, shifted(17), clockText(rs.sunRise) + QLatin1Char('-') + clockText(rs.sunSet), DT_RIGHT | DT_BOTTOM);
+        drawText(p, shifted(18), clockText(rs.moonRise) + QLatin1Char('-') + clockText(rs.moonSet), DT_RIGHT | DT_BOTTOM);
     }
     drawText(p, slot(9), QString::fromUtf16(kPageTitle), DT_CENTER);
 
@@ -113,7 +99,7 @@ void paintDayPage(QPainter& p, const QSize& client, const DayPageScene& scene) {
 
     p.setFont(pageFont(22, 900));
     drawText(p, slot(11), QString::number(d.nNgayAm), DT_CENTER);
-    drawText(p, slot(14), QStringLiteral("%1:%2").arg(d.nGio).arg(two(d.nPhut)), DT_CENTER);
+    drawText(p, slot(14), QStringLiteral("%1:%2").arg(d.nGio).arg(twoDigits(d.nPhut)), DT_CENTER);
 
     p.setFont(pageFont(10, 400));
     drawText(p, slot(10), QStringLiteral("Kiến ") + canChiName(d.nCanChiThang), DT_CENTER | DT_BOTTOM);

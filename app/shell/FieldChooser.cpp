@@ -1,6 +1,7 @@
 // The lists the day page offers for each field, and what a choice changes.
 #include "FieldChooser.h"
 
+#include "DayTexts.h"
 #include "LunarMonthList.h"
 
 #include <cmath>
@@ -10,15 +11,6 @@ namespace velmora::app {
 namespace {
 
 QString sThu(int i) { return QString::fromUtf16(g_sThu[((i % 7) + 7) % 7]); }
-
-QString two(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
-
-// "hh:mm - dd/mm" of a local Julian date.
-QString termTime(double localJd) {
-    const SYSTEMTIME t = JD2ST(localJd, 0.0);
-    return two(t.wHour) + QLatin1Char(':') + two(t.wMinute) + QStringLiteral(" - ") + two(t.wDay) +
-           QLatin1Char('/') + two(t.wMonth);
-}
 
 int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
 

@@ -1,6 +1,7 @@
 // The small weather panel of the day page.
 #include "WeatherPanel.h"
 
+#include "DayTexts.h"
 #include "DrawText.h"
 #include "Font.h"
 #include "ImageFile.h"
@@ -14,14 +15,12 @@ using velmora::screen::ScaleY;
 
 namespace {
 
-QString two(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
-
 QFont panelFont(int height, int weight) { return makeFont(QStringLiteral("Tahoma"), -ScaleX(height), weight); }
 
 } // namespace
 
 QString largeWeatherIcon(const QString& programFolder, int icon) {
-    return programFolder + QStringLiteral("\\Images\\wl%1.png").arg(two(icon < 1 ? 44 : icon));
+    return programFolder + QStringLiteral("\\Images\\wl%1.png").arg(twoDigits(icon < 1 ? 44 : icon));
 }
 
 void paintWeatherPanel(QPainter& p, const velmora::weather::WeatherView& view, const QString& folder) {
@@ -34,7 +33,7 @@ void paintWeatherPanel(QPainter& p, const velmora::weather::WeatherView& view, c
     const SYSTEMTIME& u = view.updated;
     drawText(p, box,
              QStringLiteral("(Cập nhật: %1:%2 %3/%4/%5)")
-                 .arg(two(u.wHour), two(u.wMinute), two(u.wDay), two(u.wMonth))
+                 .arg(twoDigits(u.wHour), twoDigits(u.wMinute), twoDigits(u.wDay), twoDigits(u.wMonth))
                  .arg(u.wYear, 4, 10, QLatin1Char('0')),
              DT_LEFT | DT_TOP);
 
