@@ -2,6 +2,7 @@
 #include "Tools.h"
 
 #include "AboutDialog.h"
+#include "AlmanacWindow.h"
 #include "CommandIds.h"
 #include "PersonalInfoDialog.h"
 
@@ -11,6 +12,10 @@ void installTools(MainWindow& window) {
     window.setTool(CmdPersonalInfo, [](MainWindow& w) {
         PersonalInfoDialog dialog(&w, w.state().personal);
         dialog.exec();
+    });
+    window.setTool(CmdAlmanac, [](MainWindow& w) {
+        AlmanacWindow almanac(&w, w.state());
+        almanac.exec();
     });
     window.setTool(CmdAbout, [](MainWindow& w) {
         AboutDialog dialog(&w);
