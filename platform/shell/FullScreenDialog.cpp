@@ -22,6 +22,10 @@ MenuBarSpec dialogBar(std::vector<MenuItem> menu) {
 
 FullScreenDialog::FullScreenDialog(QWidget* owner, const QString& title, std::vector<MenuItem> menu,
                                    bool hasDone)
+    : FullScreenDialog(dialogBar(std::move(menu)), owner, title, hasDone) {}
+
+FullScreenDialog::FullScreenDialog(const MenuBarSpec& keys, QWidget* owner, const QString& title,
+                                   bool hasDone)
     : QWidget(nullptr), title_(title), hasDone_(hasDone) {
     frame_ = DeviceFrame::of(owner);
     if (!frame_) {
@@ -32,8 +36,8 @@ FullScreenDialog::FullScreenDialog(QWidget* owner, const QString& title, std::ve
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     hide();
-    bar_ = SoftKeyBar::create(dialogBar(std::move(menu)), frame_);
-    if (!bar_) // an invalid menu: keep the "Trở về" key alone
+    bar_ = SoftKeyBar::create(keys, frame_);
+    if (!bar_) // an invalid description: keep the "Trở về" key alone
         bar_ = SoftKeyBar::create(dialogBar({}), frame_);
     bar_->hide();
     connect(bar_, &SoftKeyBar::command, this, &FullScreenDialog::handle);
@@ -46,11 +50,12 @@ FullScreenDialog::~FullScreenDialog() {
     setParent(nullptr);
 }
 
-int FullScreenDialog::exec() {
-    if (loop_) return IDCANCEL; // already running
+bool FullScreenDialog::open() {
+    if (open_) return true;
+    open_ = true;
     finished_ = false;
     frame_->pushDialog(this, title_, bar_, hasDone_);
-    auto doneConnection = connect(frame_, &DeviceFrame::doneClicked, this, [this] {
+    doneConnection_ = connect(frame_, &DeviceFrame::doneClicked, this, [this] {
         if (frame_ && frame_->activeMenuBar() == bar_) handle(IDOK);
     });
     setGeometry(frame_->workArea()->rect());
@@ -58,21 +63,39 @@ int FullScreenDialog::exec() {
     raise();
     setFocus();
     if (ownFrame_) ownFrame_->show();
+    if (onOpen()) return true;
+    leaveFrame();
+    return false;
+}
+
+int FullScreenDialog::exec() {
+    if (loop_) return IDCANCEL; // already running
+    if (!open()) return result_;
     QEventLoop loop;
     loop_ = &loop;
     if (!finished_) loop.exec(QEventLoop::DialogExec);
     loop_ = nullptr;
-    disconnect(doneConnection);
-    hide();
-    if (frame_) frame_->popDialog(this);
-    if (ownFrame_) ownFrame_->hide();
+    leaveFrame();
     return result_;
 }
 
 void FullScreenDialog::done(int id) {
     result_ = id;
     finished_ = true;
-    if (loop_) loop_->exit();
+    if (loop_)
+        loop_->exit();
+    else
+        leaveFrame();
+}
+
+void FullScreenDialog::leaveFrame() {
+    if (!open_) return;
+    open_ = false;
+    disconnect(doneConnection_);
+    hide();
+    if (frame_) frame_->popDialog(this);
+    if (ownFrame_) ownFrame_->hide();
+    onClosed();
 }
 
 void FullScreenDialog::handle(int id) {

@@ -15,39 +15,52 @@ namespace velmora::shell {
 
 class FullScreenDialog : public QWidget {
     Q_OBJECT
-  public:
+public:
     // menu: the items of the right key's "Mục chọn" popup; without items the key is not shown.
     FullScreenDialog(QWidget* owner, const QString& title, std::vector<MenuItem> menu = {},
                      bool hasDone = true);
+    // A dialog whose soft keys are its own: keys describes both (an invalid description
+    // leaves the "Trở về" key alone).
+    FullScreenDialog(const MenuBarSpec& keys, QWidget* owner, const QString& title, bool hasDone = true);
     ~FullScreenDialog() override;
 
     // Runs until done(); the owner's frame shows this dialog's title, bar and Done meanwhile.
     int exec();
+    // Shows the dialog in the frame without waiting for it; false, with the dialog closed
+    // again, when onOpen() refuses. exec() opens it this way first.
+    bool open();
     void done(int id);
     bool isRunning() const { return loop_ != nullptr; }
+    bool isOpen() const { return open_; }
 
     SoftKeyBar* softKeyBar() const { return bar_; }
     DeviceFrame* frame() const { return frame_; }
     QString title() const { return title_; }
 
-  signals:
+signals:
     void command(int id);
 
-  protected:
+protected:
     // Called for every command (Done = IDOK, Trở về = IDCANCEL, menu items); IDOK and IDCANCEL
     // end the dialog unless a subclass decides otherwise.
     virtual void onCommand(int id);
+    // Called once the dialog shows in the frame; returning false closes it at once.
+    virtual bool onOpen() { return true; }
+    // Called when the dialog has left the frame.
+    virtual void onClosed() {}
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     void handle(int id);
-
+    void leaveFrame();
     QString title_;
     bool hasDone_;
     QPointer<SoftKeyBar> bar_; // a child of the frame, which may go first
     QPointer<DeviceFrame> frame_;
     std::unique_ptr<DeviceFrame> ownFrame_; // when the owner is not inside a device frame
+    QMetaObject::Connection doneConnection_;
     QEventLoop* loop_ = nullptr;
+    bool open_ = false;
     bool finished_ = false;
     int result_ = IDCANCEL;
 };

@@ -44,66 +44,28 @@ velmora::shell::MenuBarSpec almanacMenuBar() {
 }
 
 AlmanacWindow::AlmanacWindow(QWidget* owner, ProgramState& state, ViewerFactory makeViewer)
-    : QWidget(nullptr), state_(state), makeViewer_(std::move(makeViewer)) {
+    : FullScreenDialog(almanacMenuBar(), owner, kTitle, true), state_(state),
+      makeViewer_(std::move(makeViewer)) {
     setObjectName(QStringLiteral("AlmanacWindow"));
     if (!makeViewer_)
         makeViewer_ = [](QWidget* parent) { return new velmora::html::HtmlViewer(parent); };
-    frame_ = velmora::shell::DeviceFrame::of(owner);
-    if (!frame_) {
-        ownFrame_ = std::make_unique<velmora::shell::DeviceFrame>();
-        frame_ = ownFrame_.get();
-    }
-    setParent(frame_->workArea());
-    setAutoFillBackground(true);
-    hide();
-    bar_ = velmora::shell::SoftKeyBar::create(almanacMenuBar(), frame_);
-    if (bar_) {
-        bar_->hide();
-        connect(bar_, &velmora::shell::SoftKeyBar::command, this, &AlmanacWindow::onCommand);
-    }
     panel_ = new MonthPanel(state_.currentDay, grid_, this);
     connect(panel_, &MonthPanel::dayChanged, this, &AlmanacWindow::recompose);
     connect(panel_, &MonthPanel::focusChanged, this, &AlmanacWindow::showGridFocus);
 }
 
-AlmanacWindow::~AlmanacWindow() {
-    if (loop_) loop_->exit();
-    closeWindow();
-    delete bar_.data();
-    setParent(nullptr);
-}
-
 int AlmanacWindow::exec() {
-    if (loop_ || open_) return 0;
-    if (open()) {
-        QEventLoop loop;
-        loop_ = &loop;
-        if (open_) loop.exec(QEventLoop::DialogExec);
-        loop_ = nullptr;
-    }
-    closeWindow();
+    FullScreenDialog::exec();
     return 0;
 }
 
-bool AlmanacWindow::open() {
-    if (open_) return true;
-    open_ = true;
+bool AlmanacWindow::onOpen() {
     grid_ = AlmanacGridState{};
-    frame_->pushDialog(this, kTitle, bar_, true);
-    doneConnection_ = connect(frame_, &velmora::shell::DeviceFrame::doneClicked, this, [this] {
-        if (frame_ && frame_->activeMenuBar() == bar_) onCommand(velmora::shell::IDOK);
-    });
-    setGeometry(frame_->workArea()->rect());
-    show();
-    raise();
-    if (ownFrame_) ownFrame_->show();
-
     viewer_ = makeViewer_(this);
     if (!viewer_) {
         velmora::shell::messageBox(this, QStringLiteral("Unable to Launch Browser"),
                                    QStringLiteral("Browser Control Problem:"),
                                    velmora::shell::MB_OK);
-        closeWindow();
         return false;
     }
     viewer_->setObjectName(QStringLiteral("AlmanacReading"));
@@ -116,21 +78,8 @@ bool AlmanacWindow::open() {
     return true;
 }
 
-void AlmanacWindow::done() {
-    open_ = false;
-    if (loop_)
-        loop_->exit();
-    else
-        closeWindow();
-}
-
-void AlmanacWindow::closeWindow() {
+void AlmanacWindow::onClosed() {
     panel_->closeList();
-    if (doneConnection_) disconnect(doneConnection_);
-    hide();
-    if (frame_) frame_->popDialog(this);
-    if (ownFrame_) ownFrame_->hide();
-    open_ = false;
     grid_ = AlmanacGridState{}; // field -1, cursor (0, 0), cursor mode 0
 }
 
@@ -138,7 +87,7 @@ void AlmanacWindow::onCommand(int id) {
     switch (id) {
     case velmora::shell::IDOK:
     case velmora::shell::IDCANCEL:
-        done();
+        done(id);
         break;
     case CmdAlmanacStars:
         setGridFocus(!gridFocus_);
@@ -186,7 +135,7 @@ void AlmanacWindow::setGridFocus(bool focused) {
 
 void AlmanacWindow::showGridFocus(bool focused) {
     gridFocus_ = focused;
-    velmora::shell::SetSoftKeyText(bar_, CmdAlmanacStars, focused ? kLeftOnGrid : kLeftOnReading);
+    velmora::shell::SetSoftKeyText(softKeyBar(), CmdAlmanacStars, focused ? kLeftOnGrid : kLeftOnReading);
 }
 
 void AlmanacWindow::layoutChildren() {
@@ -198,16 +147,8 @@ void AlmanacWindow::layoutChildren() {
 
 void AlmanacWindow::resizeEvent(QResizeEvent* event) {
     layoutChildren();
-    if (open_) setGridFocus(true);
-    QWidget::resizeEvent(event);
-}
-
-void AlmanacWindow::keyPressEvent(QKeyEvent* event) {
-    if (velmora::shell::deviceKeyOf(*event) == velmora::shell::DeviceKey::Back) {
-        onCommand(velmora::shell::IDCANCEL);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (isOpen()) setGridFocus(true);
+    FullScreenDialog::resizeEvent(event);
 }
 
 } // namespace velmora::app
