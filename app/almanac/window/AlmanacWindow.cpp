@@ -54,6 +54,12 @@ AlmanacWindow::AlmanacWindow(QWidget* owner, ProgramState& state, ViewerFactory 
     connect(panel_, &MonthPanel::focusChanged, this, &AlmanacWindow::showGridFocus);
 }
 
+AlmanacWindow::~AlmanacWindow() {
+    // Leaving the frame moves the focus off the panel; by then only the dialog part of
+    // this window is left to hear about it.
+    disconnect(panel_, nullptr, this, nullptr);
+}
+
 int AlmanacWindow::exec() {
     FullScreenDialog::exec();
     return 0;

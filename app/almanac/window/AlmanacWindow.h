@@ -32,6 +32,7 @@ class AlmanacWindow : public velmora::shell::FullScreenDialog {
 
     // Works on state.currentDay; the viewer comes from makeViewer (the platform's by default).
     AlmanacWindow(QWidget* owner, ProgramState& state, ViewerFactory makeViewer = {});
+    ~AlmanacWindow() override;
 
     // Runs modally over the owner's frame until Done or "Trở về"; returns 0.
     int exec();
