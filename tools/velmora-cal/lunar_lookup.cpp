@@ -1,10 +1,10 @@
 // Finding the solar date of a lunar date.
 #include "lunar_lookup.h"
 
+#include "day_report.h"
 #include "text.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace velmora::cal {
 
@@ -14,17 +14,7 @@ int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); 
 
 // A record holding the month table of lunar year `year`: 1 June always lies after
 // lunar new year, so its conversion reads that year's table.
-LICHVELMORA recordWithTableOf(int year) {
-    LICHVELMORA rec;
-    std::memset(&rec, 0, sizeof rec);
-    rec.nNgay = 1;
-    rec.nThang = 6;
-    rec.nNam = year;
-    rec.nGio = 12;
-    rec.dMuiGio = 7.0;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
-}
+LICHVELMORA recordWithTableOf(int year) { return convertDay(year, 6, 1, 12, 0); }
 
 // Index of the table's own month 1 (entry 2, or 3 after a leap month 11 or 12).
 int monthOneIndexOf(const LICHVELMORA& rec) {

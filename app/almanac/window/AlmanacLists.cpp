@@ -1,8 +1,6 @@
 // The almanac's field lists: entries, placement and applying a pick.
 #include "AlmanacLists.h"
 
-#include "LunarMonthList.h"
-
 #include <algorithm>
 
 namespace velmora::app {
@@ -10,42 +8,31 @@ namespace velmora::app {
 using velmora::screen::ScaleX;
 using velmora::screen::ScaleY;
 
-ChooserList almanacList(int field, const LICHVELMORA& d) {
-    ChooserList list;
+namespace {
+
+// The almanac's lists are the day page's lists of the same values.
+int dayPageField(int field) {
     switch (field) {
     case AlmanacMonthLabel:
-        for (int m = 1; m <= 12; ++m) list.entries << QStringLiteral("Tháng %1").arg(m);
-        list.initial = d.nThang - 1;
-        break;
+        return FieldSolarMonth;
     case AlmanacYearLabel:
-        for (int y = d.nNam - 50; y <= d.nNam + 49; ++y)
-            list.entries << QStringLiteral("Năm %1").arg(y);
-        list.initial = 50;
-        break;
+        return FieldSolarYear;
     case AlmanacLunarDayBox:
-        for (int day = 1; day <= d.nSoNgayThangAm; ++day)
-            list.entries << QStringLiteral("%1 - ").arg(day) +
-                                canChiName(d.nCanChiNgay - d.nNgayAm + day + 60);
-        list.initial = d.nNgayAm - 1;
-        break;
-    case AlmanacLunarMonthBox: {
-        // The year's months are found by their numbers: the table's month 1 is not always entry 2.
-        const LunarYearMonths months = lunarYearMonths(d);
-        for (int k = months.first; k <= months.last; ++k) list.entries << lunarMonthEntry(d, k);
-        list.initial = d.nChiSoThang - months.first;
-        break;
-    }
+        return FieldLunarDay;
+    case AlmanacLunarMonthBox:
+        return FieldLunarMonth;
     case AlmanacLunarYearBox:
-        for (int y = d.nNam - 30; y <= d.nNam + 29; ++y)
-            list.entries << canChiName(y + 56) + QStringLiteral(" (%1)").arg(y);
-        list.initial = 30;
-        break;
+        return FieldYearPillar;
     default:
-        break;
+        return -1;
     }
-    if (list.initial < 0 || list.initial >= list.entries.size())
-        list.initial = list.entries.isEmpty() ? -1 : 0;
-    return list;
+}
+
+} // namespace
+
+ChooserList almanacList(int field, const LICHVELMORA& d) {
+    const int pageField = dayPageField(field);
+    return pageField < 0 ? ChooserList{} : chooserList(pageField, d);
 }
 
 uint32_t almanacListFlags(int field) {
@@ -65,37 +52,11 @@ uint32_t almanacListFlags(int field) {
 }
 
 bool applyAlmanacList(int field, int n, CurrentDay& day) {
-    const uint32_t flags = almanacListFlags(field);
-    if (n < 0 || flags == 0) return false;
-    LICHVELMORA& d = day.record;
-    switch (field) {
-    case AlmanacMonthLabel:
-        if (n > 11) return false;
-        d.nThang = n + 1;
-        break;
-    case AlmanacYearLabel:
-        if (n > 99) return false;
-        d.nNam = d.nNam + n - 50;
-        break;
-    case AlmanacLunarDayBox:
-        if (n >= d.nSoNgayThangAm) return false;
-        d.nNgayAm = n + 1;
-        break;
-    case AlmanacLunarMonthBox: {
-        const LunarYearMonths months = lunarYearMonths(d);
-        if (n >= months.count()) return false;
-        d.nChiSoThang = n + months.first;
-        break;
-    }
-    case AlmanacLunarYearBox:
-        if (n > 59) return false;
-        d.nNam = d.nNam + n - 30;
-        break;
-    }
+    const int pageField = dayPageField(field);
+    if (n < 0 || pageField < 0 || n >= chooserList(pageField, day.record).entries.size()) return false;
     // A pick means the user chose a day: the day page stops following the clock.
     day.followClock = false;
-    DoiAmDuong(&d, flags);
-    return true;
+    return applyFieldChoice(pageField, n, day.record);
 }
 
 QRect almanacListRect(int field, ScreenOrientation orientation, QSize client) {
