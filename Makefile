@@ -34,6 +34,7 @@ sanitize: deps
 
 bench: build
 	@build/default/bench/velmora-bench
+	@build/default/bench/almanac-bench
 
 clean:
 	rm -rf build

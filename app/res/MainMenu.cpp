@@ -1,7 +1,7 @@
 // The main window's soft-key bar and main menu.
-#include "MainMenu.h"
+#include "app/res/MainMenu.h"
 
-#include "CommandIds.h"
+#include "app/res/CommandIds.h"
 
 namespace velmora::app {
 

@@ -1,7 +1,7 @@
 // The main window's texts, soft-key bar and main menu, as tables.
 #pragma once
 
-#include "SoftKeyBar.h"
+#include "platform/shell/SoftKeyBar.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The about box.
-#include "AboutDialog.h"
+#include "app/shell/AboutDialog.h"
 
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

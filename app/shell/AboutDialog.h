@@ -1,7 +1,7 @@
 // The about box: the program's name and version, its maker and where updates are published.
 #pragma once
 
-#include "FullScreenDialog.h"
+#include "platform/shell/FullScreenDialog.h"
 
 namespace velmora::app {
 

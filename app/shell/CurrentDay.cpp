@@ -1,8 +1,8 @@
 // The day the program shows.
-#include "CurrentDay.h"
+#include "app/shell/CurrentDay.h"
 
-#include "DayTexts.h"
-#include "HomeLocation.h"
+#include "app/shell/DayTexts.h"
+#include "app/shell/HomeLocation.h"
 
 namespace velmora::app {
 

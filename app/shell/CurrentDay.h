@@ -1,7 +1,7 @@
 // The day the program shows (CurrentDay), its sun and moon times, and whether it follows the clock.
 #pragma once
 
-#include "RiseSetTimes.h"
+#include "app/shell/RiseSetTimes.h"
 #include "VelmoraLib.h"
 
 namespace velmora::app {

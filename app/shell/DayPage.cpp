@@ -1,11 +1,11 @@
 // The day page widget: paints off screen, follows the clock, and handles keys, taps and choosers.
-#include "DayPage.h"
+#include "app/shell/DayPage.h"
 
-#include "CommandIds.h"
-#include "DayPageLayout.h"
-#include "DeviceClock.h"
-#include "DeviceKey.h"
-#include "FieldChooser.h"
+#include "app/res/CommandIds.h"
+#include "app/shell/DayPageLayout.h"
+#include "platform/device/DeviceClock.h"
+#include "platform/shell/DeviceKey.h"
+#include "app/shell/FieldChooser.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 // The day page: the calendar leaf that fills the main window, with its field choosers.
 #pragma once
 
-#include "DayPageModel.h"
-#include "DayPagePainter.h"
+#include "app/shell/DayPageModel.h"
+#include "app/shell/DayPagePainter.h"
 
 #include <QListWidget>
 #include <QPointer>

@@ -1,5 +1,5 @@
 // Where each field of the day page sits, per screen shape.
-#include "DayPageLayout.h"
+#include "app/shell/DayPageLayout.h"
 
 namespace velmora::app {
 

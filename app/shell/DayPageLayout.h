@@ -1,7 +1,7 @@
 // Where each field of the day page sits, per screen shape, in 96-dpi units and scaled.
 #pragma once
 
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QRect>
 

@@ -1,8 +1,8 @@
 // The day page's rules.
-#include "DayPageModel.h"
+#include "app/shell/DayPageModel.h"
 
-#include "DayTexts.h"
-#include "FieldChooser.h"
+#include "app/shell/DayTexts.h"
+#include "app/shell/FieldChooser.h"
 
 namespace velmora::app {
 

@@ -1,7 +1,7 @@
 // The day page's rules: selection, the clock tick, going back to today, applying a choice.
 #pragma once
 
-#include "CurrentDay.h"
+#include "app/shell/CurrentDay.h"
 
 namespace velmora::app {
 

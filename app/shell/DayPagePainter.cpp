@@ -1,16 +1,16 @@
 // Paints the day page.
-#include "DayPagePainter.h"
+#include "app/shell/DayPagePainter.h"
 
-#include "Bitmaps.h"
-#include "ColorRef.h"
-#include "DayPageLayout.h"
-#include "DayTexts.h"
-#include "DrawText.h"
-#include "Font.h"
-#include "ImageFile.h"
-#include "LunarMonthList.h"
-#include "Shapes.h"
-#include "WeatherPanel.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/ColorRef.h"
+#include "app/shell/DayPageLayout.h"
+#include "app/shell/DayTexts.h"
+#include "platform/gdi/DrawText.h"
+#include "platform/gdi/Font.h"
+#include "platform/imaging/ImageFile.h"
+#include "app/shell/LunarMonthList.h"
+#include "platform/gdi/Shapes.h"
+#include "app/shell/WeatherPanel.h"
 
 namespace velmora::app {
 

@@ -1,8 +1,8 @@
 // Paints the day page: background, icons, every text of the leaf, focus and the weather panel.
 #pragma once
 
-#include "CurrentDay.h"
-#include "ScreenProfile.h"
+#include "app/shell/CurrentDay.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QImage>
 #include <QPainter>

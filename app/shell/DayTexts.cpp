@@ -1,5 +1,5 @@
 // Small texts of a day shared by the page, its lists and its panels.
-#include "DayTexts.h"
+#include "app/shell/DayTexts.h"
 
 namespace velmora::app {
 

@@ -1,8 +1,8 @@
 // The lists the day page offers for each field, and what a choice changes.
-#include "FieldChooser.h"
+#include "app/shell/FieldChooser.h"
 
-#include "DayTexts.h"
-#include "LunarMonthList.h"
+#include "app/shell/DayTexts.h"
+#include "app/shell/LunarMonthList.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // The months of the lunar year held in a day record's month table.
-#include "LunarMonthList.h"
+#include "app/shell/LunarMonthList.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
 // The main window and its command dispatch.
-#include "MainWindow.h"
+#include "app/shell/MainWindow.h"
 
-#include "CommandIds.h"
-#include "DeviceClock.h"
-#include "DeviceFrame.h"
-#include "MainMenu.h"
-#include "SoftKeyBar.h"
+#include "app/res/CommandIds.h"
+#include "platform/device/DeviceClock.h"
+#include "platform/shell/DeviceFrame.h"
+#include "app/res/MainMenu.h"
+#include "platform/shell/SoftKeyBar.h"
 
 #include <QShortcut>
 #include <QVBoxLayout>

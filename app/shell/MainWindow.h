@@ -1,9 +1,9 @@
 // The main window: the day page in the device frame, the main menu and the command dispatch.
 #pragma once
 
-#include "DayPage.h"
-#include "ProgramState.h"
-#include "SoftKeyBar.h"
+#include "app/shell/DayPage.h"
+#include "app/shell/ProgramState.h"
+#include "platform/shell/SoftKeyBar.h"
 
 #include <QPointer>
 #include <QWidget>

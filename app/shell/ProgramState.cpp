@@ -1,7 +1,7 @@
 // What LichVelmora reads at start-up.
-#include "ProgramState.h"
+#include "app/shell/ProgramState.h"
 
-#include "PersonalFile.h"
+#include "suite/personal/PersonalFile.h"
 
 namespace velmora::app {
 

@@ -2,9 +2,9 @@
 // record and the weather of the shown city.
 #pragma once
 
-#include "CurrentDay.h"
-#include "PersonalRecord.h"
-#include "WeatherView.h"
+#include "app/shell/CurrentDay.h"
+#include "suite/personal/PersonalRecord.h"
+#include "suite/weather/WeatherView.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Sun and moon rise and set of a day at the home location.
-#include "RiseSetTimes.h"
+#include "app/shell/RiseSetTimes.h"
 
-#include "HomeLocation.h"
+#include "app/shell/HomeLocation.h"
 #include "VelmoraLib.h"
 
 namespace velmora::app {

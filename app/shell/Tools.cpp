@@ -1,10 +1,10 @@
 // The tool windows the main menu opens, attached to their commands.
-#include "Tools.h"
+#include "app/shell/Tools.h"
 
-#include "AboutDialog.h"
-#include "AlmanacWindow.h"
-#include "CommandIds.h"
-#include "PersonalInfoDialog.h"
+#include "app/shell/AboutDialog.h"
+#include "app/almanac/AlmanacWindow.h"
+#include "app/res/CommandIds.h"
+#include "app/personal/PersonalInfoDialog.h"
 
 namespace velmora::app {
 

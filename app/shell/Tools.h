@@ -1,7 +1,7 @@
 // The tool windows the main menu opens, attached to their commands.
 #pragma once
 
-#include "MainWindow.h"
+#include "app/shell/MainWindow.h"
 
 namespace velmora::app {
 

@@ -1,11 +1,11 @@
 // The small weather panel of the day page.
-#include "WeatherPanel.h"
+#include "app/shell/WeatherPanel.h"
 
-#include "DayTexts.h"
-#include "DrawText.h"
-#include "Font.h"
-#include "ImageFile.h"
-#include "ScreenProfile.h"
+#include "app/shell/DayTexts.h"
+#include "platform/gdi/DrawText.h"
+#include "platform/gdi/Font.h"
+#include "platform/imaging/ImageFile.h"
+#include "platform/screen/ScreenProfile.h"
 
 namespace velmora::app {
 

@@ -1,7 +1,7 @@
 // The small weather panel of the day page on tall portrait screens.
 #pragma once
 
-#include "WeatherView.h"
+#include "suite/weather/WeatherView.h"
 
 #include <QPainter>
 #include <QString>

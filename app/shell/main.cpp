@@ -1,13 +1,13 @@
 // LichVelmora's entry: installed into the device, one instance, the main window in its frame.
-#include "Application.h"
-#include "DeviceFrame.h"
-#include "Install.h"
-#include "MainMenu.h"
-#include "MainWindow.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "SingleInstance.h"
-#include "Tools.h"
+#include "platform/shell/Application.h"
+#include "platform/shell/DeviceFrame.h"
+#include "suite/install/Install.h"
+#include "app/res/MainMenu.h"
+#include "app/shell/MainWindow.h"
+#include "platform/device/ProgramFolder.h"
+#include "app/shell/ProgramState.h"
+#include "platform/ipc/SingleInstance.h"
+#include "app/shell/Tools.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -26,14 +26,14 @@ QString shippedFiles() {
 // Puts the program, its Data and Images into the device; shipped files the user may
 // have changed are kept.
 bool installIntoDevice() {
-    velmora::device::InstallPlan plan;
+    velmora::install::InstallPlan plan;
     plan.programFolder = velmora::device::programFolderOf(QString::fromUtf16(kProgramPath));
     plan.exeName = QStringLiteral("LichVelmora.exe");
     plan.hostExecutable = QCoreApplication::applicationFilePath();
     plan.hostData = shippedFiles() + QStringLiteral("/Data");
     plan.hostImages = shippedFiles() + QStringLiteral("/Images");
     QString error;
-    if (velmora::device::install(plan, &error)) return true;
+    if (velmora::install::install(plan, &error)) return true;
     std::fprintf(stderr, "lichvelmora: không cài được chương trình vào thiết bị: %s\n", qUtf8Printable(error));
     return false;
 }

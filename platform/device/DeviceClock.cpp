@@ -1,7 +1,7 @@
 // The device clock, with its zone and offset kept in a small file under the device root.
-#include "DeviceClock.h"
+#include "platform/device/DeviceClock.h"
 
-#include "DeviceRoot.h"
+#include "platform/device/DeviceRoot.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QDateTime>
-#include <VelmoraLib.h>
+#include "VelmoraLib.h"
 #include <optional>
 
 namespace velmora::device {

@@ -1,5 +1,5 @@
 // Device root lookup and the case-blind, contained mapping of device paths to host paths.
-#include "DeviceRoot.h"
+#include "platform/device/DeviceRoot.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // The process-wide program device path and the folder derived from it.
-#include "ProgramFolder.h"
+#include "platform/device/ProgramFolder.h"
 
-#include "DeviceRoot.h"
+#include "platform/device/DeviceRoot.h"
 
 #include <QCoreApplication>
 #include <QDir>

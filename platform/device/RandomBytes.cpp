@@ -1,5 +1,5 @@
 // Random bytes through getrandom(2), retrying short reads and interruptions.
-#include "RandomBytes.h"
+#include "platform/device/RandomBytes.h"
 
 #include <cerrno>
 #include <sys/random.h>

@@ -1,8 +1,8 @@
 // Starting a device program detached, handing on the device environment.
-#include "StartProgram.h"
+#include "platform/device/StartProgram.h"
 
-#include "DeviceRoot.h"
-#include "ScreenProfile.h"
+#include "platform/device/DeviceRoot.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QFileInfo>
 #include <QProcess>

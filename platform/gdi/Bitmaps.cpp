@@ -1,7 +1,7 @@
 // Colour-keyed copying and dpi-aware image lists.
-#include "Bitmaps.h"
+#include "platform/gdi/Bitmaps.h"
 
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-#include <VelmoraLib.h>
+#include "VelmoraLib.h"
 #include <vector>
 
 namespace velmora::gdi {

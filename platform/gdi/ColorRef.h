@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QColor>
-#include <VelmoraLib.h>
+#include "VelmoraLib.h"
 
 namespace velmora::gdi {
 

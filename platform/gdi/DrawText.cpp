@@ -1,5 +1,5 @@
 // Line splitting, word wrapping and alignment for drawText.
-#include "DrawText.h"
+#include "platform/gdi/DrawText.h"
 
 #include <algorithm>
 

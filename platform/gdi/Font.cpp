@@ -1,5 +1,5 @@
 // Device-style font creation and the Vietnamese glyph check.
-#include "Font.h"
+#include "platform/gdi/Font.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 // Focus rectangle by inversion and row-by-row vertical gradient.
-#include "Shapes.h"
+#include "platform/gdi/Shapes.h"
 
-#include "ColorRef.h"
+#include "platform/gdi/ColorRef.h"
 
 namespace velmora::gdi {
 

@@ -3,7 +3,7 @@
 
 #include <QPainter>
 #include <QRect>
-#include <VelmoraLib.h>
+#include "VelmoraLib.h"
 
 namespace velmora::gdi {
 

@@ -1,5 +1,5 @@
 // The textbook Wu line: major-axis stepping, two pixels per step weighted by coverage.
-#include "WuLine.h"
+#include "platform/gdi/WuLine.h"
 
 #include <cmath>
 #include <utility>

@@ -1,8 +1,8 @@
 // A small tag tokenizer with a stack of open formatting elements, closed and reopened the way
 // browsers repair mis-nesting (<b><font>…</b>…</font>).
-#include "HtmlNormalizer.h"
+#include "platform/html/HtmlNormalizer.h"
 
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QRegularExpression>
 #include <algorithm>

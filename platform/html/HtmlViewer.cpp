@@ -1,9 +1,9 @@
 // HtmlViewer: collects the source, normalises it and hands it to QTextBrowser.
-#include "HtmlViewer.h"
+#include "platform/html/HtmlViewer.h"
 
-#include "Font.h"
-#include "HtmlNormalizer.h"
-#include "ScreenProfile.h"
+#include "platform/gdi/Font.h"
+#include "platform/html/HtmlNormalizer.h"
+#include "platform/screen/ScreenProfile.h"
 
 namespace velmora::html {
 

@@ -1,7 +1,7 @@
 // Decoding with completeness checks, the path+mtime cache, and scaled drawing.
-#include "ImageFile.h"
+#include "platform/imaging/ImageFile.h"
 
-#include "DeviceRoot.h"
+#include "platform/device/DeviceRoot.h"
 
 #include <QBuffer>
 #include <QDateTime>

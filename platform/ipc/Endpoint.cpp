@@ -1,8 +1,8 @@
 // Endpoints: handle allocation through the registry and serving requests from other programs.
-#include "Endpoint.h"
+#include "platform/ipc/Endpoint.h"
 
-#include "IpcWire.h"
-#include "RegistryKey.h"
+#include "platform/ipc/IpcWire.h"
+#include "platform/registry/RegistryKey.h"
 
 #include <QHash>
 #include <QLocalSocket>

@@ -1,7 +1,7 @@
 // A window's address for other programs: a device-wide 32-bit handle and the socket behind it.
 #pragma once
 
-#include "IpcNames.h"
+#include "platform/ipc/IpcNames.h"
 
 #include <QLocalServer>
 #include <QObject>

@@ -1,7 +1,7 @@
 // Socket and lock names derived from a hash of the device root, so two devices never meet.
-#include "IpcNames.h"
+#include "platform/ipc/IpcNames.h"
 
-#include "DeviceRoot.h"
+#include "platform/device/DeviceRoot.h"
 
 #include <QCryptographicHash>
 #include <QDir>

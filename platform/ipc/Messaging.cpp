@@ -1,8 +1,8 @@
 // Synchronous and asynchronous delivery over the endpoint's local socket.
-#include "Messaging.h"
+#include "platform/ipc/Messaging.h"
 
-#include "Endpoint.h"
-#include "IpcWire.h"
+#include "platform/ipc/Endpoint.h"
+#include "platform/ipc/IpcWire.h"
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>

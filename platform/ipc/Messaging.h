@@ -1,7 +1,7 @@
 // Sending and posting messages to an endpoint of any program of the device.
 #pragma once
 
-#include "IpcNames.h"
+#include "platform/ipc/IpcNames.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Registered message numbers, allocated and remembered in the device registry.
-#include "RegisteredMessage.h"
+#include "platform/ipc/RegisteredMessage.h"
 
-#include "RegistryKey.h"
+#include "platform/registry/RegistryKey.h"
 
 namespace velmora::ipc {
 

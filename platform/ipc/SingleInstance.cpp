@@ -1,7 +1,7 @@
 // Single instance by a lock file held for life and a socket that receives activation requests.
-#include "SingleInstance.h"
+#include "platform/ipc/SingleInstance.h"
 
-#include "IpcNames.h"
+#include "platform/ipc/IpcNames.h"
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>

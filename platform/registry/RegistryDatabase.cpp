@@ -1,7 +1,7 @@
 // Opening, checking, repairing and transacting on the registry's SQLite file.
-#include "RegistryDatabase.h"
+#include "platform/registry/RegistryDatabase.h"
 
-#include "DeviceRoot.h"
+#include "platform/device/DeviceRoot.h"
 
 #include <QDir>
 #include <QFile>

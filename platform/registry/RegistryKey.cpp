@@ -1,7 +1,7 @@
 // Registry keys and values stored as rows of the registry database.
-#include "RegistryKey.h"
+#include "platform/registry/RegistryKey.h"
 
-#include "SqlStatement.h"
+#include "platform/registry/SqlStatement.h"
 
 #include <QStringList>
 #include <QtEndian>

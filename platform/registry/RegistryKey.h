@@ -1,8 +1,8 @@
 // An open key of the device registry (HKEY_CURRENT_USER), with the device's operations on it.
 #pragma once
 
-#include "RegistryDatabase.h"
-#include "RegistryTypes.h"
+#include "platform/registry/RegistryDatabase.h"
+#include "platform/registry/RegistryTypes.h"
 
 #include <QString>
 #include <functional>

@@ -1,5 +1,5 @@
 // Screen profiles, the process-wide choice among them, and the scaling helpers.
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QTextStream>
 #include <cstdio>

@@ -1,11 +1,11 @@
 // Program start-up on the device layer and the one-shot screenshot run.
-#include "Application.h"
+#include "platform/shell/Application.h"
 
-#include "DeviceFrame.h"
-#include "DeviceStyle.h"
-#include "Font.h"
-#include "ScreenProfile.h"
-#include "Screenshot.h"
+#include "platform/shell/DeviceFrame.h"
+#include "platform/shell/DeviceStyle.h"
+#include "platform/gdi/Font.h"
+#include "platform/screen/ScreenProfile.h"
+#include "platform/shell/Screenshot.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

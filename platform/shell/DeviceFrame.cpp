@@ -1,7 +1,7 @@
 // Device frame geometry and the stack of running full-screen dialogs.
-#include "DeviceFrame.h"
+#include "platform/shell/DeviceFrame.h"
 
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 namespace velmora::shell {
 

@@ -2,8 +2,8 @@
 // soft-key bar, with full-screen dialogs stacked over the work area.
 #pragma once
 
-#include "SoftKeyBar.h"
-#include "TaskBar.h"
+#include "platform/shell/SoftKeyBar.h"
+#include "platform/shell/TaskBar.h"
 
 #include <QPointer>
 #include <QWidget>

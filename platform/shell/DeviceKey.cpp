@@ -1,5 +1,5 @@
 // Qt key codes mapped to the handheld's keypad.
-#include "DeviceKey.h"
+#include "platform/shell/DeviceKey.h"
 
 namespace velmora::shell {
 

@@ -1,7 +1,7 @@
 // Fusion's pixel metrics multiplied by dpi / 96.
-#include "DeviceStyle.h"
+#include "platform/shell/DeviceStyle.h"
 
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QPainter>
 #include <QPolygonF>

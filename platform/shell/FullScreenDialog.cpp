@@ -1,7 +1,7 @@
 // Running a full-screen dialog inside the device frame's work area.
-#include "FullScreenDialog.h"
+#include "platform/shell/FullScreenDialog.h"
 
-#include "DeviceKey.h"
+#include "platform/shell/DeviceKey.h"
 
 #include <QKeyEvent>
 

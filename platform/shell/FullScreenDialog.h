@@ -2,9 +2,9 @@
 // ("Trở về" / "Mục chọn") and the task bar's Done; exec() returns the command that ended it.
 #pragma once
 
-#include "CommandIds.h"
-#include "DeviceFrame.h"
-#include "Menu.h"
+#include "platform/shell/DialogResults.h"
+#include "platform/shell/DeviceFrame.h"
+#include "platform/shell/Menu.h"
 
 #include <QEventLoop>
 #include <QPointer>

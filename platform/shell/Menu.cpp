@@ -1,5 +1,5 @@
 // Building QMenus from item tables.
-#include "Menu.h"
+#include "platform/shell/Menu.h"
 
 #include <QActionGroup>
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Message boxes with the product's captions, icons and Vietnamese buttons, inside the device frame.
 #pragma once
 
-#include "CommandIds.h"
+#include "platform/shell/DialogResults.h"
 
 #include <QDialog>
 #include <QString>

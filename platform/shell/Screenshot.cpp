@@ -1,5 +1,5 @@
 // Compositing the frame and its top-level popups, and writing the PNG.
-#include "Screenshot.h"
+#include "platform/shell/Screenshot.h"
 
 #include <QApplication>
 #include <QImageWriter>

@@ -1,7 +1,7 @@
 // Soft-key bar layout, key presses and the right key's popup placement.
-#include "SoftKeyBar.h"
+#include "platform/shell/SoftKeyBar.h"
 
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // opens a popup menu (or sends its own command when it has none).
 #pragma once
 
-#include "Menu.h"
+#include "platform/shell/Menu.h"
 
 #include <QToolButton>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The press-and-hold timer and the movement that cancels it.
-#include "TapAndHold.h"
+#include "platform/shell/TapAndHold.h"
 
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QMouseEvent>
 

@@ -1,8 +1,8 @@
 // Task bar layout and the minute-aligned clock refresh.
-#include "TaskBar.h"
+#include "platform/shell/TaskBar.h"
 
-#include "DeviceClock.h"
-#include "ScreenProfile.h"
+#include "platform/device/DeviceClock.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,11 +1,11 @@
 // velmora-cal: the Vietnamese lunar calendar in a terminal.
-#include "almanac_report.h"
-#include "arguments.h"
-#include "day_report.h"
-#include "json_report.h"
-#include "lunar_lookup.h"
-#include "month_grid.h"
-#include "text.h"
+#include "tools/velmora-cal/AlmanacReport.h"
+#include "tools/velmora-cal/Arguments.h"
+#include "tools/velmora-cal/DayReport.h"
+#include "tools/velmora-cal/JsonReport.h"
+#include "tools/velmora-cal/LunarLookup.h"
+#include "tools/velmora-cal/MonthGrid.h"
+#include "tools/velmora-cal/Text.h"
 
 #include <cstdio>
 #include <cstdlib>

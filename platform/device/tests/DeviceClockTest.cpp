@@ -1,6 +1,6 @@
 // Tests of the device clock: freezing, zone, and an offset shared with another process.
-#include "DeviceClock.h"
-#include "DeviceTestRoot.h"
+#include "platform/device/DeviceClock.h"
+#include "platform/testing/DeviceRootTest.h"
 
 #include <QFile>
 #include <QProcess>
@@ -9,14 +9,14 @@ using namespace velmora::device;
 
 namespace {
 
-class DeviceClock : public DeviceRootTest {};
+class DeviceClock : public velmora::testing::DeviceRootTest {};
 
 struct FrozenCase {
     const char* value;
     QDateTime expected;
     uint16_t dayOfWeek;
 };
-class FrozenClock : public DeviceRootTest, public testing::WithParamInterface<FrozenCase> {};
+class FrozenClock : public velmora::testing::DeviceRootTest, public testing::WithParamInterface<FrozenCase> {};
 
 TEST_P(FrozenClock, ShowsTheWallClockGiven) {
     const FrozenCase c = GetParam();

@@ -1,6 +1,6 @@
 // A tiny program the device tests install and start: it writes how it was started to a file.
-#include "DeviceClock.h"
-#include "ProgramFolder.h"
+#include "platform/device/DeviceClock.h"
+#include "platform/device/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>

@@ -1,30 +1,34 @@
 // Tests of starting an installed program by its device path.
-#include "DeviceTestRoot.h"
-#include "Install.h"
-#include "ScreenProfile.h"
-#include "StartProgram.h"
+#include "platform/testing/DeviceRootTest.h"
+#include "platform/device/DeviceRoot.h"
+#include "platform/screen/ScreenProfile.h"
+#include "platform/device/StartProgram.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 using namespace velmora::device;
 
 namespace {
 
-class StartingPrograms : public DeviceRootTest {
+class StartingPrograms : public velmora::testing::DeviceRootTest {
   protected:
     void SetUp() override {
-        DeviceRootTest::SetUp();
-        InstallPlan plan;
-        plan.programFolder = "\\Program Files\\Probe";
-        plan.exeName = "Probe.exe";
-        plan.hostExecutable = DEVICE_PROBE_PATH;
-        ASSERT_TRUE(install(plan));
+        velmora::testing::DeviceRootTest::SetUp();
+        // A program in the device is its folder with the executable linked into it.
+        const std::optional<QString> folder = hostPath("\\Program Files\\Probe");
+        const std::optional<QString> exe =
+            hostPath("\\Program Files\\Probe\\Probe.exe", LinkPolicy::AllowProgramLink);
+        ASSERT_TRUE(folder && exe);
+        ASSERT_TRUE(QDir().mkpath(*folder));
+        ASSERT_TRUE(QFile::link(QFileInfo(DEVICE_PROBE_PATH).absoluteFilePath(), *exe));
     }
     void TearDown() override {
         unsetenv("VELMORA_PROBE_OUT");
-        DeviceRootTest::TearDown();
+        velmora::testing::DeviceRootTest::TearDown();
     }
 
     // Starts the installed probe and returns the lines it wrote; empty if it never wrote.

@@ -1,10 +1,10 @@
 // Pixel tests of text alignment, focus rectangles, gradients, keyed copies, image lists, Wu lines.
-#include "Bitmaps.h"
-#include "ColorRef.h"
-#include "DrawText.h"
-#include "Font.h"
-#include "Shapes.h"
-#include "WuLine.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/ColorRef.h"
+#include "platform/gdi/DrawText.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Shapes.h"
+#include "platform/gdi/WuLine.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The viewer's rendered document inspected through its character formats and tables.
-#include "HtmlViewer.h"
-#include "HtmlNormalizer.h"
-#include "ScreenProfile.h"
+#include "platform/html/HtmlViewer.h"
+#include "platform/html/HtmlNormalizer.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <QDir>
 #include <QTest>

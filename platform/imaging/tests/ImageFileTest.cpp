@@ -1,5 +1,5 @@
 // Pictures from a temporary device root: drawn when whole, refused without a crash otherwise.
-#include "ImageFile.h"
+#include "platform/imaging/ImageFile.h"
 
 #include <QBuffer>
 #include <QDateTime>

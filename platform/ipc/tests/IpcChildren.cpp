@@ -1,9 +1,9 @@
 // The helper processes of the ipc tests: an endpoint server, a message registrar, an instance.
-#include "IpcChildren.h"
+#include "platform/ipc/tests/IpcChildren.h"
 
-#include "Endpoint.h"
-#include "RegisteredMessage.h"
-#include "SingleInstance.h"
+#include "platform/ipc/Endpoint.h"
+#include "platform/ipc/RegisteredMessage.h"
+#include "platform/ipc/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

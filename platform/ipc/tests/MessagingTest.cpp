@@ -1,10 +1,10 @@
 // Tests of send, post, stale handles and registered messages between real processes.
-#include "Messaging.h"
-#include "Endpoint.h"
-#include "IpcChildren.h"
-#include "IpcTestRoot.h"
-#include "RegisteredMessage.h"
-#include "RegistryKey.h"
+#include "platform/ipc/Messaging.h"
+#include "platform/ipc/Endpoint.h"
+#include "platform/ipc/tests/IpcChildren.h"
+#include "platform/testing/DeviceRootTest.h"
+#include "platform/ipc/RegisteredMessage.h"
+#include "platform/registry/RegistryKey.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -16,7 +16,7 @@ using namespace ipctest;
 
 namespace {
 
-class Messaging : public IpcTest {
+class Messaging : public velmora::testing::DeviceRootTest {
   protected:
     // Starts a serving helper and returns its handle.
     Handle startServer(QProcess& server) {

@@ -1,12 +1,12 @@
 // Tests of single instance between real processes, including after a crashed first instance.
-#include "IpcChildren.h"
-#include "IpcTestRoot.h"
+#include "platform/ipc/tests/IpcChildren.h"
+#include "platform/testing/DeviceRootTest.h"
 
 using namespace ipctest;
 
 namespace {
 
-class SingleInstanceTest : public IpcTest {};
+class SingleInstanceTest : public velmora::testing::DeviceRootTest {};
 
 TEST_F(SingleInstanceTest, SecondStartActivatesTheFirstAndEnds) {
     QProcess first, second;

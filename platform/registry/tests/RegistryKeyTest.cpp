@@ -1,5 +1,5 @@
 // Tests of registry keys and values: names, types and sizes, enumeration, deletion, transactions.
-#include "RegistryTestRoot.h"
+#include "platform/registry/tests/RegistryTestRoot.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // Tests of the registry shared between processes and of recovery from a damaged file.
-#include "RegistryTestRoot.h"
+#include "platform/registry/tests/RegistryTestRoot.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,5 +1,5 @@
 // Entry of the registry tests; "--increment ROOT N" turns the binary into a competing writer.
-#include "RegistryKey.h"
+#include "platform/registry/RegistryKey.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,24 +1,16 @@
-// A fresh temporary device root, and so a fresh registry, for each registry test.
+// The shared device-root fixture with the fresh registry's HKEY_CURRENT_USER open.
 #pragma once
 
-#include "RegistryKey.h"
+#include "platform/registry/RegistryKey.h"
+#include "platform/testing/DeviceRootTest.h"
 
-#include <QTemporaryDir>
-#include <cstdlib>
-#include <gtest/gtest.h>
-
-class RegistryTest : public testing::Test {
+class RegistryTest : public velmora::testing::DeviceRootTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        root = dir.path();
-        setenv("VELMORA_DEVICE_ROOT", root.toUtf8().constData(), 1);
+        DeviceRootTest::SetUp();
         hkcu = velmora::registry::RegistryKey::currentUser();
         ASSERT_TRUE(hkcu.isValid());
     }
-    void TearDown() override { unsetenv("VELMORA_DEVICE_ROOT"); }
 
-    QTemporaryDir dir;
-    QString root;
     velmora::registry::RegistryKey hkcu;
 };

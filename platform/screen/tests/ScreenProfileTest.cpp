@@ -1,5 +1,5 @@
 // Tests of screen profiles, their selection, scaling and orientation.
-#include "ScreenProfile.h"
+#include "platform/screen/ScreenProfile.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // A minimal program on the device layer: a frame with a label and a soft-key bar.
-#include "Application.h"
-#include "DeviceFrame.h"
+#include "platform/shell/Application.h"
+#include "platform/shell/DeviceFrame.h"
 
 #include <QLabel>
 

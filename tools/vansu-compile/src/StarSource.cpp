@@ -1,9 +1,9 @@
 // Compiling readable star rows into records and printing records back as rows.
-#include "StarSource.h"
+#include "tools/vansu-compile/src/StarSource.h"
 
-#include "ValueNames.h"
+#include "tools/vansu-compile/src/ValueNames.h"
 #include "VelmoraLib.h"
-#include "almanac/Utf.h"
+#include "suite/text/Utf.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // The readable star table: one star per row, "name | kind | rule | đậm or - | explanation".
 #pragma once
 
-#include "almanac/AlmanacStarRecord.h"
+#include "suite/almanac/AlmanacStarRecord.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
 // Names of stems and branches from the library's tables, so the data uses the calendar's spelling.
-#include "ValueNames.h"
+#include "tools/vansu-compile/src/ValueNames.h"
 
 #include "VelmoraLib.h"
-#include "almanac/Utf.h"
+#include "suite/text/Utf.h"
 
 #include <charconv>
 

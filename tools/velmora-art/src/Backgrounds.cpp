@@ -1,5 +1,5 @@
 // Draws the calendar-leaf backgrounds; every colour is pale enough for dark blue and red text.
-#include "Backgrounds.h"
+#include "tools/velmora-art/src/Backgrounds.h"
 
 #include <QLinearGradient>
 #include <QPainter>

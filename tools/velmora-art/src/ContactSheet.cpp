@@ -1,7 +1,7 @@
 // Lays out every written picture on one review image.
-#include "ContactSheet.h"
+#include "tools/velmora-art/src/ContactSheet.h"
 
-#include "WeatherTable.h"
+#include "tools/velmora-art/src/WeatherTable.h"
 
 #include <QDir>
 #include <QPainter>

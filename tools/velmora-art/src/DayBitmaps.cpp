@@ -1,5 +1,5 @@
 // Draws the day page's small moon, sun and solar-term bitmaps on their white key colour.
-#include "DayBitmaps.h"
+#include "tools/velmora-art/src/DayBitmaps.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,10 +1,10 @@
 // Names, sizes and formats of the shipped pictures, and writing them.
-#include "PictureSet.h"
+#include "tools/velmora-art/src/PictureSet.h"
 
-#include "Backgrounds.h"
-#include "DayBitmaps.h"
-#include "ProgramIcon.h"
-#include "WeatherIcon.h"
+#include "tools/velmora-art/src/Backgrounds.h"
+#include "tools/velmora-art/src/DayBitmaps.h"
+#include "tools/velmora-art/src/ProgramIcon.h"
+#include "tools/velmora-art/src/WeatherIcon.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,5 +1,5 @@
 // Draws the program's icon in a 64-unit design square scaled to the requested size.
-#include "ProgramIcon.h"
+#include "tools/velmora-art/src/ProgramIcon.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // Lays out a weather picture's sky, cloud, precipitation, bolts and sign in the design square.
-#include "WeatherIcon.h"
+#include "tools/velmora-art/src/WeatherIcon.h"
 
-#include "WeatherPrimitives.h"
+#include "tools/velmora-art/src/WeatherPrimitives.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // Weather icons: a code's composition drawn into a large (240 x 140) or small (48 x 48) image.
 #pragma once
 
-#include "WeatherTable.h"
+#include "tools/velmora-art/src/WeatherTable.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // Drawing primitives of the weather icons: sun, moon, clouds, precipitation, bolts, fog, wind,
 // signs.
-#include "WeatherPrimitives.h"
+#include "tools/velmora-art/src/WeatherPrimitives.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

@@ -1,5 +1,5 @@
 // The composition of every weather icon code, following the feed's published code meanings.
-#include "WeatherTable.h"
+#include "tools/velmora-art/src/WeatherTable.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // velmora-art OUTPUT_DIR [--sheet FILE]: draws the suite's pictures into OUTPUT_DIR.
-#include "ContactSheet.h"
-#include "PictureSet.h"
+#include "tools/velmora-art/src/ContactSheet.h"
+#include "tools/velmora-art/src/PictureSet.h"
 
 #include <QGuiApplication>
 #include <cstdio>

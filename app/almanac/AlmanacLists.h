@@ -1,0 +1,31 @@
+// The lists the almanac's month and lunar fields open, where they go and what a pick changes.
+#pragma once
+
+#include "app/almanac/AlmanacGrid.h"
+#include "app/shell/CurrentDay.h"
+#include "app/shell/FieldChooser.h"
+
+#include <QRect>
+#include <QSize>
+
+namespace velmora::app {
+
+// The list box's control id.
+inline constexpr int kAlmanacListId = 6003;
+
+// Entries and the initial entry of a field's list: 0 months, 1 years, 3 lunar days,
+// 4 the lunar year's months, 5 year pillars. Other fields have none.
+ChooserList almanacList(int field, const LICHVELMORA& day);
+
+// The conversion flags a pick in the field's list uses (0 for fields without a list).
+uint32_t almanacListFlags(int field);
+
+// Applies entry n of the field's list: a real pick (n >= 0) stops the day page following the
+// clock; the record is changed and converted. False when nothing was applied.
+bool applyAlmanacList(int field, int n, CurrentDay& day);
+
+// Where the field's list goes in a client area: over the field, widened for the lunar boxes,
+// moved left or up to stay inside.
+QRect almanacListRect(int field, ScreenOrientation orientation, QSize client);
+
+} // namespace velmora::app

@@ -1,0 +1,159 @@
+// The month panel widget: off-screen painting, keys, taps and the field lists.
+#include "app/almanac/MonthPanel.h"
+
+#include "app/almanac/AlmanacLists.h"
+#include "platform/shell/DeviceKey.h"
+#include "app/almanac/MonthPanelPainter.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace velmora::app {
+
+using velmora::shell::DeviceKey;
+
+MonthPanel::MonthPanel(CurrentDay& day, AlmanacGridState& state, QWidget* parent)
+    : QWidget(parent), day_(day), state_(state) {
+    setObjectName(QStringLiteral("MonthPanel"));
+    setFocusPolicy(Qt::StrongFocus);
+    // Painted whole from an off-screen image: no background erase.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage MonthPanel::render() {
+    state_.followDay(day_.record);
+    MonthPanelScene scene;
+    scene.day = &day_.record;
+    scene.state = state_;
+    scene.orientation = velmora::screen::GetScreenOrientation();
+    QImage image(size(), QImage::Format_RGB32);
+    QPainter p(&image);
+    paintMonthPanel(p, size(), scene);
+    return image;
+}
+
+void MonthPanel::paintEvent(QPaintEvent*) {
+    const QImage panel = render();
+    QPainter(this).drawImage(0, 0, panel);
+}
+
+void MonthPanel::keyPressEvent(QKeyEvent* event) {
+    const KeyResult result = gridKey(state_, velmora::shell::deviceKeyOf(*event), day_.record);
+    if (!result.handled) {
+        QWidget::keyPressEvent(event); // Back and the rest go on to the window
+        return;
+    }
+    if (result.action == GridAction::ChooseCell) chooseCursorCell();
+    if (result.action == GridAction::OpenList) openList();
+    update();
+}
+
+void MonthPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    closeList();
+    const GridAction action =
+        gridTap(state_, event->position().toPoint(), velmora::screen::GetScreenOrientation());
+    if (action == GridAction::ChooseCell) chooseCursorCell();
+    if (action == GridAction::OpenList) openList();
+    update();
+}
+
+void MonthPanel::focusInEvent(QFocusEvent* event) {
+    closeList();
+    emit focusChanged(true);
+    QWidget::focusInEvent(event);
+}
+
+void MonthPanel::focusOutEvent(QFocusEvent* event) {
+    // A popup menu or another window taking the focus for a while leaves the caption alone.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        emit focusChanged(false);
+    QWidget::focusOutEvent(event);
+}
+
+void MonthPanel::chooseCursorCell() {
+    chooseGridCell(day_.record, state_.column, state_.row);
+    setFocus();
+    emit dayChanged();
+    update();
+}
+
+void MonthPanel::openList() {
+    const int field = state_.field;
+    const ChooserList entries = almanacList(field, day_.record);
+    if (entries.entries.isEmpty()) return;
+    closeList();
+    // The list lies over the window, not only the panel, so that it is never cut off.
+    QWidget* host = parentWidget() ? parentWidget() : this;
+    const QRect place =
+        almanacListRect(field, velmora::screen::GetScreenOrientation(), host->size());
+    auto* box = new QListWidget(host);
+    box->setObjectName(QStringLiteral("AlmanacList"));
+    box->setProperty("controlId", kAlmanacListId);
+    box->addItems(entries.entries);
+    box->setGeometry(place);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    if (entries.initial >= 0) {
+        box->setCurrentRow(entries.initial);
+        box->scrollToItem(box->currentItem(), QAbstractItemView::PositionAtCenter);
+    }
+    box->installEventFilter(this);
+    box->viewport()->installEventFilter(this);
+    list_ = box;
+    listField_ = field;
+    box->show();
+    box->raise();
+    box->setFocus();
+}
+
+void MonthPanel::closeList() {
+    if (!list_) return;
+    QListWidget* box = list_;
+    list_ = nullptr;
+    box->removeEventFilter(this);
+    box->viewport()->removeEventFilter(this);
+    box->hide();
+    box->deleteLater();
+}
+
+void MonthPanel::applyList() {
+    if (!list_) return;
+    const int n = list_->currentRow();
+    const int field = listField_;
+    closeList();
+    const bool applied = applyAlmanacList(field, n, day_);
+    setFocus();
+    if (applied) emit dayChanged();
+    update();
+}
+
+bool MonthPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (!list_ || (watched != list_ && watched != list_->viewport()))
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        switch (velmora::shell::deviceKeyOf(*static_cast<QKeyEvent*>(event))) {
+        case DeviceKey::Enter:
+            applyList();
+            return true;
+        case DeviceKey::Left:
+        case DeviceKey::Right:
+        case DeviceKey::Back:
+            closeList();
+            setFocus();
+            update();
+            return true;
+        default:
+            return false; // Up, Down and the rest move in the list
+        }
+    }
+    if (event->type() == QEvent::MouseButtonRelease && watched == list_->viewport()) {
+        // The list selects the entry under the stylus on press; the release applies it, once
+        // the list has finished with the event.
+        QMetaObject::invokeMethod(this, &MonthPanel::applyList, Qt::QueuedConnection);
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace velmora::app

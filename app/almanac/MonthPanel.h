@@ -1,0 +1,54 @@
+// The almanac's month panel: paints the grid and forwards keys, taps and list picks to its rules.
+#pragma once
+
+#include "app/almanac/AlmanacGrid.h"
+#include "app/shell/CurrentDay.h"
+
+#include <QImage>
+#include <QListWidget>
+#include <QPointer>
+#include <QWidget>
+
+namespace velmora::app {
+
+class MonthPanel : public QWidget {
+    Q_OBJECT
+  public:
+    MonthPanel(CurrentDay& day, AlmanacGridState& state, QWidget* parent = nullptr);
+
+    // The open field list, or null.
+    QListWidget* list() const { return list_; }
+    // Opens the selected field's list over the field (nothing for the grid or no field).
+    void openList();
+    void closeList();
+    // Applies the list's current entry, as Enter or a stylus release on it does.
+    void applyList();
+
+    // Moves CurrentDay to the cursor's cell.
+    void chooseCursorCell();
+
+    // The panel as painted now.
+    QImage render();
+
+  signals:
+    // CurrentDay changed here: the window repaints and recomposes the reading.
+    void dayChanged();
+    // The panel gained (true) or lost (false) the keyboard focus.
+    void focusChanged(bool focused);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    CurrentDay& day_;
+    AlmanacGridState& state_;
+    QPointer<QListWidget> list_;
+    int listField_ = AlmanacNoField;
+};
+
+} // namespace velmora::app

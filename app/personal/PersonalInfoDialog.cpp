@@ -1,0 +1,158 @@
+// Building, filling and saving the personal information dialog.
+#include "app/personal/PersonalInfoDialog.h"
+
+#include "suite/today/TodayNotify.h"
+
+#include "platform/shell/MessageBox.h"
+#include <QButtonGroup>
+#include <QDateTimeEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include "platform/screen/ScreenProfile.h"
+
+namespace velmora::app {
+
+using screen::ScaleX;
+using screen::ScaleY;
+
+namespace {
+
+QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+template <typename Control> Control* withId(Control* control, int id) {
+    control->setProperty(kControlIdProperty, id);
+    control->setObjectName(QStringLiteral("control%1").arg(id));
+    return control;
+}
+
+} // namespace
+
+std::vector<shell::MenuItem> PersonalInfoDialog::popupMenu() {
+    return {{kResetCommand, QStringLiteral("Làm lại"), 0, {}},
+            {kSaveCommand, QStringLiteral("Lưu thông tin"), 0, {}}};
+}
+
+PersonalInfoDialog::PersonalInfoDialog(QWidget* owner, PersonalRecord& record,
+                                       const QString& filePath, std::vector<shell::MenuItem> menu)
+    : FullScreenDialog(owner, QStringLiteral("Thông tin cá nhân"), menu), record_(record),
+      filePath_(filePath) {
+    // The base falls back to a bar without the popup when the items cannot make one.
+    menuBarFailed_ = !menu.empty() && softKeyBar()->rightMenu() == nullptr;
+    buildControls();
+    LoadPersonalFields();
+}
+
+void PersonalInfoDialog::buildControls() {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(ScaleX(6), ScaleY(6), ScaleX(6), ScaleY(6));
+    grid->setHorizontalSpacing(ScaleX(6));
+    grid->setVerticalSpacing(ScaleY(4));
+
+    // Limits count the terminator, as the record's widths do.
+    const struct {
+        QLineEdit** edit;
+        int id;
+        const char* label;
+        int limit;
+    } edits[] = {{&name_, kNameEdit, "Họ tên", kNameWidth},
+                 {&company_, kCompanyEdit, "Công ty", kCompanyWidth},
+                 {&address_, kAddressEdit, "Địa chỉ", kAddressWidth},
+                 {&telephone_, kTelephoneEdit, "Điện thoại *", kTelephoneWidth},
+                 {&email_, kEmailEdit, "E-mail *", kEmailWidth}};
+    int row = 0;
+    for (const auto& e : edits) {
+        *e.edit = withId(new QLineEdit(this), e.id);
+        (*e.edit)->setMaxLength(e.limit - 1);
+        grid->addWidget(labelFor(QString::fromUtf8(e.label), *e.edit, this), row, 0);
+        grid->addWidget(*e.edit, row++, 1);
+    }
+
+    birth_ = withId(new QDateTimeEdit(this), kBirthPicker);
+    birth_->setTimeSpec(Qt::UTC);
+    birth_->setDateTimeRange(earliestBirth(), latestBirth());
+    grid->addWidget(labelFor(QStringLiteral("Ngày sinh *"), birth_, this), row, 0);
+    grid->addWidget(birth_, row++, 1);
+
+    male_ = withId(new QRadioButton(QStringLiteral("Nam"), this), kMaleRadio);
+    female_ = withId(new QRadioButton(QStringLiteral("Nữ"), this), kFemaleRadio);
+    auto* group = new QButtonGroup(this);
+    group->addButton(male_);
+    group->addButton(female_);
+    auto* sexRow = new QHBoxLayout;
+    sexRow->setSpacing(ScaleX(16));
+    sexRow->addWidget(male_);
+    sexRow->addWidget(female_);
+    sexRow->addStretch(1);
+    grid->addWidget(new QLabel(QStringLiteral("Giới tính *"), this), row, 0);
+    grid->addLayout(sexRow, row++, 1);
+
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(row, 1);
+}
+
+QWidget* PersonalInfoDialog::control(int id) const {
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->property(kControlIdProperty).toInt() == id) return w;
+    return nullptr;
+}
+
+void PersonalInfoDialog::LoadPersonalFields() {
+    const PersonalFields f = fieldsOf(record_);
+    birth_->setDisplayFormat(QStringLiteral("HH:mm:ss  dd/MM/yyyy"));
+    name_->setText(f.name);
+    company_->setText(f.company);
+    address_->setText(f.address);
+    telephone_->setText(f.telephone);
+    email_->setText(f.email);
+    birth_->setDateTime(f.birth);
+    (f.male ? male_ : female_)->setChecked(true);
+}
+
+PersonalFields PersonalInfoDialog::currentFields() const {
+    return PersonalFields{name_->text(),  company_->text(),   address_->text(),  telephone_->text(),
+                          email_->text(), birth_->dateTime(), male_->isChecked()};
+}
+
+bool PersonalInfoDialog::SavePersonalRecord() {
+    applyFields(record_, currentFields());
+    if (!WritePersonalRecord(record_, filePath_)) return false;
+    NotifyTodayItem();
+    return true;
+}
+
+void PersonalInfoDialog::onCommand(int id) {
+    switch (id) {
+    case shell::IDOK:
+    case kSaveCommand:
+        SavePersonalRecord(); // a failure stays silent, as on the device
+        done(id);
+        break;
+    case shell::IDCANCEL:
+        done(id);
+        break;
+    default: // "Làm lại" and anything else: no action
+        break;
+    }
+}
+
+void PersonalInfoDialog::showEvent(QShowEvent* event) {
+    FullScreenDialog::showEvent(event);
+    if (menuBarFailed_ && !reported_) {
+        reported_ = true;
+        // Once the dialog is up, as the device reports it while the dialog opens.
+        QTimer::singleShot(0, this, [this] {
+            shell::messageBox(this, QStringLiteral("SHCreateMenuBar Failed"),
+                              QStringLiteral("Error"), shell::MB_OK);
+        });
+    }
+}
+
+} // namespace velmora::app

@@ -1,0 +1,22 @@
+// Reading and writing a star data file: star records one after another, no header.
+#pragma once
+
+#include "suite/almanac/AlmanacStarRecord.h"
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace almanac {
+
+// Whole records from the start of `bytes`; a trailing partial record is ignored.
+std::vector<AlmanacStarRecord> DecodeStarRecords(std::span<const std::uint8_t> bytes);
+
+// The records of a file, or nothing when the file cannot be opened.
+std::optional<std::vector<AlmanacStarRecord>> ReadStarFile(const std::filesystem::path& path);
+
+// Writes every record; false when the file cannot be written.
+bool WriteStarFile(const std::filesystem::path& path,
+                   const std::vector<AlmanacStarRecord>& records);
+
+} // namespace almanac

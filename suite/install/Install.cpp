@@ -1,0 +1,116 @@
+// Installation of a program into the device root.
+#include "suite/install/Install.h"
+
+#include "platform/device/DeviceRoot.h"
+#include "platform/registry/RegistryKey.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace velmora::install {
+using device::hostPath;
+using device::LinkPolicy;
+
+namespace {
+
+bool fail(QString* error, const QString& message) {
+    if (error) *error = message;
+    return false;
+}
+
+// Replaces target with a copy of source, written whole before it takes the old file's place.
+bool copyOver(const QString& source, const QString& target) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 16);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError) return false;
+        if (out.write(chunk) != chunk.size()) return false;
+    }
+    return out.commit();
+}
+
+// Whether target already holds exactly source's bytes, so a repeated installation
+// (every start of a program) leaves it alone.
+bool sameContent(const QString& source, const QString& target) {
+    const QFileInfo a(source), b(target);
+    if (!b.isFile() || a.size() != b.size()) return false;
+    QFile in(source), out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::ReadOnly)) return false;
+    while (!in.atEnd()) {
+        if (in.read(1 << 16) != out.read(1 << 16)) return false;
+    }
+    return true;
+}
+
+bool isUserFile(const QString& name, const QStringList& userFiles) {
+    return userFiles.contains(name, Qt::CaseInsensitive);
+}
+
+// Copies every file below hostFolder to the same relative place below deviceFolder.
+bool copyFolder(const QString& hostFolder, const QString& deviceFolder,
+                const QStringList& userFiles, QString* error) {
+    if (hostFolder.isEmpty()) return true;
+    if (!QFileInfo(hostFolder).isDir()) return fail(error, hostFolder + " is not a folder");
+    const QDir base(hostFolder);
+    QDirIterator it(hostFolder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        QString relative = base.relativeFilePath(source);
+        const QString devicePath = deviceFolder + "\\" + relative.replace('/', '\\');
+        const std::optional<QString> target = hostPath(devicePath);
+        if (!target) return fail(error, "cannot place " + devicePath);
+        if (isUserFile(QFileInfo(source).fileName(), userFiles) && QFileInfo::exists(*target))
+            continue;
+        if (sameContent(source, *target)) continue;
+        if (!QDir().mkpath(QFileInfo(*target).absolutePath()) || !copyOver(source, *target))
+            return fail(error, "cannot copy " + source + " to " + devicePath);
+    }
+    return true;
+}
+
+bool linkExecutable(const QString& hostExecutable, const QString& link, QString* error) {
+    const QString target = QFileInfo(hostExecutable).absoluteFilePath();
+    if (!QFileInfo(target).isFile()) return fail(error, hostExecutable + " is not a file");
+    const QFileInfo existing(link);
+    if (existing.isSymLink() && existing.symLinkTarget() == target) return true;
+    if ((existing.exists() || existing.isSymLink()) && !QFile::remove(link))
+        return fail(error, "cannot replace " + link);
+    if (!QFile::link(target, link)) return fail(error, "cannot link " + link);
+    return true;
+}
+
+} // namespace
+
+bool install(const InstallPlan& plan, QString* error) {
+    QString folder = plan.programFolder;
+    while (folder.endsWith('\\')) folder.chop(1);
+    if (folder.isEmpty() || plan.exeName.isEmpty() || plan.exeName.contains('\\') ||
+        plan.exeName.contains('/'))
+        return fail(error, "incomplete installation description");
+
+    const std::optional<QString> hostFolder = hostPath(folder);
+    if (!hostFolder || !QDir().mkpath(*hostFolder)) return fail(error, "cannot create " + folder);
+    const QString exeDevicePath = folder + "\\" + plan.exeName;
+    const std::optional<QString> link = hostPath(exeDevicePath, LinkPolicy::AllowProgramLink);
+    if (!link) return fail(error, "cannot place " + exeDevicePath);
+    if (!linkExecutable(plan.hostExecutable, *link, error)) return false;
+
+    if (!copyFolder(plan.hostData, folder + "\\Data", plan.userFiles, error)) return false;
+    if (!copyFolder(plan.hostImages, folder + "\\Images", plan.userFiles, error)) return false;
+
+    registry::RegistryKey key;
+    const registry::RegistryKey root = registry::RegistryKey::currentUser();
+    if (!root.isValid() ||
+        root.create("Software\\VelmoraSoft\\LichVelmora", &key) != registry::Status::Success ||
+        key.setString("ThuMucLich", folder) != registry::Status::Success)
+        return fail(error, "cannot write ThuMucLich to the registry");
+    return true;
+}
+
+} // namespace velmora::install

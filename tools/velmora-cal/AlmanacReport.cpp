@@ -1,0 +1,39 @@
+// The almanac reading of a day, for a terminal.
+#include "tools/velmora-cal/AlmanacReport.h"
+
+#include "suite/almanac/AlmanacReading.h"
+#include "tools/velmora-cal/Text.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace velmora::cal {
+
+namespace {
+
+std::filesystem::path dataFolder() {
+    if (const char* dir = std::getenv("VELMORA_DATA_DIR"); dir && *dir) return dir;
+    return VELMORA_CAL_DATA_DIR;
+}
+
+std::string utf8Of(const std::u16string& s) { return utf8(s.c_str()); }
+
+} // namespace
+
+AlmanacReport almanacReport(const LICHVELMORA& rec, bool html) {
+    const std::filesystem::path folder = dataFolder();
+    const almanac::StarFilePaths files{folder / "vansutot.dat", folder / "vansuxau.dat"};
+    AlmanacReport report;
+    std::vector<std::u16string> missing;
+    if (html) {
+        const almanac::AlmanacReading reading = almanac::ComposeAlmanacReading(rec, files);
+        report.text = utf8Of(reading.html) + "\n";
+        missing = reading.missingFiles;
+    } else {
+        report.text = almanac::AlmanacReadingText(rec, files, &missing);
+    }
+    for (const auto& name : missing) report.warnings.push_back(utf8Of(almanac::MissingFileMessage(name)));
+    return report;
+}
+
+} // namespace velmora::cal
