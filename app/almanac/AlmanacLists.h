@@ -1,6 +1,7 @@
 // The lists the almanac's month and lunar fields open, where they go and what a pick changes.
 #pragma once
 
+#include "app/res/CommandIds.h"
 #include "app/almanac/AlmanacGrid.h"
 #include "app/shell/CurrentDay.h"
 #include "app/shell/FieldChooser.h"
@@ -10,8 +11,6 @@
 
 namespace velmora::app {
 
-// The list box's control id.
-inline constexpr int kAlmanacListId = 6003;
 
 // Entries and the initial entry of a field's list: 0 months, 1 years, 3 lunar days,
 // 4 the lunar year's months, 5 year pillars. Other fields have none.

@@ -31,11 +31,11 @@ std::filesystem::path starFile(const QString& programFolder, std::u16string_view
 
 } // namespace
 
-velmora::shell::MenuBarSpec almanacMenuBar() {
-    velmora::shell::MenuBarSpec keys;
+velmora::shell::MenuBarDescription almanacMenuBar() {
+    velmora::shell::MenuBarDescription keys;
     keys.leftId = CmdAlmanacStars;
     keys.leftText = kLeftOnGrid;
-    keys.rightId = CmdAlmanacMenu;
+    keys.rightId = CmdMainMenu;
     keys.rightText = QStringLiteral("Mục chọn");
     keys.rightMenu = {MenuItem{CmdAlmanacToday, QStringLiteral("Hôm nay"), 0, {}},
                       MenuItem{0, {}, MenuSeparator, {}},

@@ -1,6 +1,7 @@
 // The almanac window ("Lịch vạn sự"): the month panel over the HTML reading of CurrentDay.
 #pragma once
 
+#include "app/res/CommandIds.h"
 #include "app/almanac/AlmanacGrid.h"
 #include "platform/shell/FullScreenDialog.h"
 #include "platform/html/HtmlViewer.h"
@@ -14,15 +15,8 @@
 
 namespace velmora::app {
 
-// Commands of the window's menu bar.
-enum AlmanacCommand : int {
-    CmdAlmanacStars = 40010, // left key: "Xem sao" / "Chọn lịch", moves the focus
-    CmdAlmanacMenu = 40001,  // right key: "Mục chọn"
-    CmdAlmanacToday = 40073, // "Hôm nay"
-};
-
 // The window's soft keys: left "Xem sao", right "Mục chọn" with "Hôm nay", a separator, "Trở về".
-velmora::shell::MenuBarSpec almanacMenuBar();
+velmora::shell::MenuBarDescription almanacMenuBar();
 
 class AlmanacWindow : public velmora::shell::FullScreenDialog {
     Q_OBJECT

@@ -90,7 +90,7 @@ void MonthPanel::openList() {
         almanacListRect(field, velmora::screen::GetScreenOrientation(), host->size());
     auto* box = new QListWidget(host);
     box->setObjectName(QStringLiteral("AlmanacList"));
-    box->setProperty("controlId", kAlmanacListId);
+    box->setProperty("controlId", IdcFieldList);
     box->addItems(entries.entries);
     box->setGeometry(place);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

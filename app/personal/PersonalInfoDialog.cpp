@@ -36,8 +36,8 @@ template <typename Control> Control* withId(Control* control, int id) {
 } // namespace
 
 std::vector<shell::MenuItem> PersonalInfoDialog::popupMenu() {
-    return {{kResetCommand, QStringLiteral("Làm lại"), 0, {}},
-            {kSaveCommand, QStringLiteral("Lưu thông tin"), 0, {}}};
+    return {{CmdPersonalReset, QStringLiteral("Làm lại"), 0, {}},
+            {CmdPersonalSave, QStringLiteral("Lưu thông tin"), 0, {}}};
 }
 
 PersonalInfoDialog::PersonalInfoDialog(QWidget* owner, PersonalRecord& record,
@@ -62,11 +62,11 @@ void PersonalInfoDialog::buildControls() {
         int id;
         const char* label;
         int limit;
-    } edits[] = {{&name_, kNameEdit, "Họ tên", kNameWidth},
-                 {&company_, kCompanyEdit, "Công ty", kCompanyWidth},
-                 {&address_, kAddressEdit, "Địa chỉ", kAddressWidth},
-                 {&telephone_, kTelephoneEdit, "Điện thoại *", kTelephoneWidth},
-                 {&email_, kEmailEdit, "E-mail *", kEmailWidth}};
+    } edits[] = {{&name_, IdcPersonalName, "Họ tên", kNameWidth},
+                 {&company_, IdcPersonalCompany, "Công ty", kCompanyWidth},
+                 {&address_, IdcPersonalAddress, "Địa chỉ", kAddressWidth},
+                 {&telephone_, IdcPersonalTelephone, "Điện thoại *", kTelephoneWidth},
+                 {&email_, IdcPersonalEmail, "E-mail *", kEmailWidth}};
     int row = 0;
     for (const auto& e : edits) {
         *e.edit = withId(new QLineEdit(this), e.id);
@@ -75,14 +75,14 @@ void PersonalInfoDialog::buildControls() {
         grid->addWidget(*e.edit, row++, 1);
     }
 
-    birth_ = withId(new QDateTimeEdit(this), kBirthPicker);
+    birth_ = withId(new QDateTimeEdit(this), IdcPersonalBirth);
     birth_->setTimeSpec(Qt::UTC);
     birth_->setDateTimeRange(earliestBirth(), latestBirth());
     grid->addWidget(labelFor(QStringLiteral("Ngày sinh *"), birth_, this), row, 0);
     grid->addWidget(birth_, row++, 1);
 
-    male_ = withId(new QRadioButton(QStringLiteral("Nam"), this), kMaleRadio);
-    female_ = withId(new QRadioButton(QStringLiteral("Nữ"), this), kFemaleRadio);
+    male_ = withId(new QRadioButton(QStringLiteral("Nam"), this), IdcPersonalMale);
+    female_ = withId(new QRadioButton(QStringLiteral("Nữ"), this), IdcPersonalFemale);
     auto* group = new QButtonGroup(this);
     group->addButton(male_);
     group->addButton(female_);
@@ -131,7 +131,7 @@ bool PersonalInfoDialog::SavePersonalRecord() {
 void PersonalInfoDialog::onCommand(int id) {
     switch (id) {
     case shell::IDOK:
-    case kSaveCommand:
+    case CmdPersonalSave:
         SavePersonalRecord(); // a failure stays silent, as on the device
         done(id);
         break;

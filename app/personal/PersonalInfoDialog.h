@@ -1,6 +1,7 @@
 // The full-screen dialog "Thông tin cá nhân" that edits the personal record and saves it.
 #pragma once
 
+#include "app/res/CommandIds.h"
 #include "suite/personal/PersonalFields.h"
 #include "suite/personal/PersonalFile.h"
 
@@ -12,21 +13,6 @@ class QLineEdit;
 class QRadioButton;
 
 namespace velmora::app {
-
-// Control ids, as the product numbers them.
-enum PersonalControl : int {
-    kNameEdit = 1002,
-    kAddressEdit = 1003,
-    kCompanyEdit = 1004,
-    kTelephoneEdit = 1005,
-    kEmailEdit = 1006,
-    kBirthPicker = 1009,
-    kMaleRadio = 1014,
-    kFemaleRadio = 1015,
-};
-
-// Commands of the "Mục chọn" popup.
-enum PersonalCommand : int { kSaveCommand = 40190, kResetCommand = 40191 };
 
 // The property that carries a control's id.
 inline constexpr char kControlIdProperty[] = "controlId";

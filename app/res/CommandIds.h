@@ -1,28 +1,59 @@
-// Command ids of LichVelmora's menus and soft keys, and the windows' private messages.
+// LichVelmora's command, control and timer ids, as the product numbers them. One naming scheme:
+// Cmd<Window><What> for commands of menus and soft keys (the main window's without a window
+// name), Idc<Window><What> for controls, k<What>TimerId for timers. The device layer's own ids
+// (IDOK, IDCANCEL, ...) are in platform/shell/DialogResults.h.
 #pragma once
 
 namespace velmora::app {
 
+// The main window: soft keys and menu 102.
 enum Command : int {
-    CmdLeftSoftKey = 40000,      // "Lịch vạn sự" / "Hôm nay" / "Lịch Vạn Sự"
-    CmdMainMenu = 40001,         // "Mục chọn"
-    CmdExit = 40002,             // "Kết thúc", Ctrl+Q
-    CmdAlmanac = 40011,          // "Lịch vạn sự"
-    CmdHouseTrigram = 40014,     // "Bát trạch"
-    CmdLoBanRuler = 40015,       // "Thước Lỗ Ban"
-    CmdPurpleStar = 40016,       // "Tử vi - Đẩu số"
-    CmdNineStar = 40017,         // "Hạn theo Cửu diệu"
-    CmdSixtyCycle = 40018,       // "Lục thập hoa giáp"
-    CmdBiorhythm = 40021,        // "Nhịp sinh học"
-    CmdReminders = 40022,        // "Lịch nhắn, lễ hội"
-    CmdAbout = 40024,            // "Thông tin"
-    CmdPersonalInfo = 40026,     // "Thông tin cá nhân"
-    CmdFourPillars = 40173,      // "Tử bình - Tứ trụ"
-    CmdWeather = 40181,          // "Dự báo thời tiết"
-    CmdIChing = 40198,           // the I Ching reading
-    CmdClockSync = 40204,        // "Cập nhật thời gian"
-    CmdSavedCharts = 40237,      // "Xem lưu kiện lá số"
+    CmdLeftSoftKey = 40000,  // "Lịch vạn sự" / "Hôm nay" / "Lịch Vạn Sự"
+    CmdMainMenu = 40001,     // "Mục chọn", the right soft key of every window
+    CmdExit = 40002,         // "Kết thúc", Ctrl+Q
+    CmdAlmanac = 40011,      // "Lịch vạn sự"
+    CmdHouseTrigram = 40014, // "Bát trạch"
+    CmdLoBanRuler = 40015,   // "Thước Lỗ Ban"
+    CmdPurpleStar = 40016,   // "Tử vi - Đẩu số"
+    CmdNineStar = 40017,     // "Hạn theo Cửu diệu"
+    CmdSixtyCycle = 40018,   // "Lục thập hoa giáp"
+    CmdBiorhythm = 40021,    // "Nhịp sinh học"
+    CmdReminders = 40022,    // "Lịch nhắn, lễ hội"
+    CmdAbout = 40024,        // "Thông tin"
+    CmdPersonalInfo = 40026, // "Thông tin cá nhân"
+    CmdFourPillars = 40173,  // "Tử bình - Tứ trụ"
+    CmdWeather = 40181,      // "Dự báo thời tiết"
+    CmdIChing = 40198,       // "Giải quẻ dịch"
+    CmdClockSync = 40204,    // "Cập nhật thời gian"
+    CmdSavedCharts = 40237,  // "Xem lưu kiện lá số"
 };
+
+// The almanac window's soft keys and menu 159.
+enum AlmanacCommand : int {
+    CmdAlmanacStars = 40010, // left key: "Xem sao" / "Chọn lịch", moves the focus
+    CmdAlmanacToday = 40073, // "Hôm nay"
+};
+
+// The personal information dialog's menu 140.
+enum PersonalCommand : int {
+    CmdPersonalSave = 40190,  // "Lưu thông tin"
+    CmdPersonalReset = 40191, // "Làm lại"
+};
+
+// The personal information dialog's controls.
+enum PersonalControl : int {
+    IdcPersonalName = 1002,
+    IdcPersonalAddress = 1003,
+    IdcPersonalCompany = 1004,
+    IdcPersonalTelephone = 1005,
+    IdcPersonalEmail = 1006,
+    IdcPersonalBirth = 1009,
+    IdcPersonalMale = 1014,
+    IdcPersonalFemale = 1015,
+};
+
+// The list a field of the day page or of the almanac's month panel opens.
+inline constexpr int IdcFieldList = 6003;
 
 // The day page's clock timer.
 inline constexpr int kClockTimerId = 1054;

@@ -8,8 +8,8 @@ namespace velmora::app {
 using velmora::shell::MenuItem;
 using velmora::shell::MenuSeparator;
 
-velmora::shell::MenuBarSpec mainMenuBar() {
-    velmora::shell::MenuBarSpec bar;
+velmora::shell::MenuBarDescription mainMenuBar() {
+    velmora::shell::MenuBarDescription bar;
     bar.leftId = CmdLeftSoftKey;
     bar.leftText = QStringLiteral("Chọn nhanh");
     bar.rightId = CmdMainMenu;

@@ -16,6 +16,6 @@ inline constexpr char16_t kLeftKeyToday[] = u"Hôm nay";         // while a fiel
 inline constexpr char16_t kLeftKeyBackToday[] = u"Lịch Vạn Sự"; // after going back to today
 
 // Menu bar 102: left "Chọn nhanh" (40000), right "Mục chọn" opening menu 102.
-velmora::shell::MenuBarSpec mainMenuBar();
+velmora::shell::MenuBarDescription mainMenuBar();
 
 } // namespace velmora::app

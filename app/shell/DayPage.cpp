@@ -120,7 +120,7 @@ void DayPage::openChooser() {
     const ChooserList list = chooserList(field, model_.day().record);
     auto* box = new QListWidget(this);
     box->setObjectName(QStringLiteral("FieldChooser"));
-    box->setProperty("controlId", kChooserId);
+    box->setProperty("controlId", IdcFieldList);
     box->addItems(list.entries);
     box->setGeometry(left, top, width, height);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

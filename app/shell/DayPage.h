@@ -1,6 +1,7 @@
 // The day page: the calendar leaf that fills the main window, with its field choosers.
 #pragma once
 
+#include "app/res/CommandIds.h"
 #include "app/shell/DayPageModel.h"
 #include "app/shell/DayPagePainter.h"
 
@@ -14,8 +15,6 @@ namespace velmora::app {
 class DayPage : public QWidget {
     Q_OBJECT
 public:
-    // The list box a field chooser shows.
-    static constexpr int kChooserId = 6003;
 
     DayPage(DayPageModel& model, QString programFolder, QWidget* parent = nullptr);
 

@@ -8,8 +8,8 @@
 namespace velmora::shell {
 
 namespace {
-MenuBarSpec dialogBar(std::vector<MenuItem> menu) {
-    MenuBarSpec keys;
+MenuBarDescription dialogBar(std::vector<MenuItem> menu) {
+    MenuBarDescription keys;
     keys.leftId = IDCANCEL;
     keys.leftText = QStringLiteral("Trở về");
     if (!menu.empty()) {
@@ -24,7 +24,7 @@ FullScreenDialog::FullScreenDialog(QWidget* owner, const QString& title, std::ve
                                    bool hasDone)
     : FullScreenDialog(dialogBar(std::move(menu)), owner, title, hasDone) {}
 
-FullScreenDialog::FullScreenDialog(const MenuBarSpec& keys, QWidget* owner, const QString& title,
+FullScreenDialog::FullScreenDialog(const MenuBarDescription& keys, QWidget* owner, const QString& title,
                                    bool hasDone)
     : QWidget(nullptr), title_(title), hasDone_(hasDone) {
     frame_ = DeviceFrame::of(owner);

@@ -21,7 +21,7 @@ public:
                      bool hasDone = true);
     // A dialog whose soft keys are its own: keys describes both (an invalid description
     // leaves the "Trở về" key alone).
-    FullScreenDialog(const MenuBarSpec& keys, QWidget* owner, const QString& title, bool hasDone = true);
+    FullScreenDialog(const MenuBarDescription& keys, QWidget* owner, const QString& title, bool hasDone = true);
     ~FullScreenDialog() override;
 
     // Runs until done(); the owner's frame shows this dialog's title, bar and Done meanwhile.

@@ -8,7 +8,7 @@
 
 namespace velmora::shell {
 
-bool isValidMenuBar(const MenuBarSpec& keys) {
+bool isValidMenuBar(const MenuBarDescription& keys) {
     if (keys.leftText.isEmpty() && keys.rightText.isEmpty()) return false;
     if (!keys.leftText.isEmpty() && keys.leftId == 0) return false;
     if (!keys.rightText.isEmpty() && keys.rightId == 0 && keys.rightMenu.empty()) return false;
@@ -19,12 +19,12 @@ int SoftKeyBar::barHeight() {
     return screen::ScaleY(26);
 }
 
-SoftKeyBar* SoftKeyBar::create(const MenuBarSpec& keys, QWidget* parent) {
+SoftKeyBar* SoftKeyBar::create(const MenuBarDescription& keys, QWidget* parent) {
     if (!isValidMenuBar(keys)) return nullptr;
     return new SoftKeyBar(keys, parent);
 }
 
-SoftKeyBar::SoftKeyBar(const MenuBarSpec& keys, QWidget* parent)
+SoftKeyBar::SoftKeyBar(const MenuBarDescription& keys, QWidget* parent)
     : QWidget(parent), keys_(keys), left_(new QToolButton(this)), right_(new QToolButton(this)) {
     setFixedHeight(barHeight());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

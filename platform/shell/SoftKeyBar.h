@@ -9,7 +9,7 @@
 
 namespace velmora::shell {
 
-struct MenuBarSpec {
+struct MenuBarDescription {
     int leftId = 0;
     QString leftText;
     int rightId = 0;
@@ -19,13 +19,13 @@ struct MenuBarSpec {
 
 // A key with text needs a command id, unless it is the right key and opens a menu; at least one
 // key has text; the menu's items are valid.
-bool isValidMenuBar(const MenuBarSpec& keys);
+bool isValidMenuBar(const MenuBarDescription& keys);
 
 class SoftKeyBar : public QWidget {
     Q_OBJECT
   public:
     // Null for an invalid description, so the caller can report it and go on without a bar.
-    static SoftKeyBar* create(const MenuBarSpec& keys, QWidget* parent = nullptr);
+    static SoftKeyBar* create(const MenuBarDescription& keys, QWidget* parent = nullptr);
 
     // Changes the caption of the key whose command is commandId; false when no key has it.
     bool setKeyText(int commandId, const QString& text);
@@ -52,8 +52,8 @@ class SoftKeyBar : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    explicit SoftKeyBar(const MenuBarSpec& keys, QWidget* parent);
-    MenuBarSpec keys_;
+    explicit SoftKeyBar(const MenuBarDescription& keys, QWidget* parent);
+    MenuBarDescription keys_;
     QToolButton* left_;
     QToolButton* right_;
     QMenu* menu_ = nullptr;

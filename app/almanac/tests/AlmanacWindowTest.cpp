@@ -288,7 +288,7 @@ class AlmanacWindowTest : public QObject {
                           almanacFieldRect(AlmanacLunarMonthBox, screen::Portrait).center());
         QListWidget* list = a.panel()->list();
         QVERIFY(list);
-        QCOMPARE(list->property("controlId").toInt(), kAlmanacListId);
+        QCOMPARE(list->property("controlId").toInt(), IdcFieldList);
         QCOMPARE(list->count(), 13);
         QCOMPARE(list->geometry(),
                  almanacListRect(AlmanacLunarMonthBox, screen::Portrait, a.window->size()));

@@ -168,7 +168,7 @@ class PersonalInfoDialogTest : public QObject {
         QTest::addColumn<int>("result");
         QTest::addColumn<bool>("saved");
         QTest::newRow("Done") << "done" << int(IDOK) << true;
-        QTest::newRow("Lưu thông tin") << "save item" << int(kSaveCommand) << true;
+        QTest::newRow("Lưu thông tin") << "save item" << int(CmdPersonalSave) << true;
         QTest::newRow("Trở về") << "back key" << int(IDCANCEL) << false;
         QTest::newRow("Escape") << "escape" << int(IDCANCEL) << false;
         QTest::newRow("Làm lại does nothing") << "reset item, back key" << int(IDCANCEL) << false;
@@ -192,13 +192,13 @@ class PersonalInfoDialogTest : public QObject {
             if (how == "done") {
                 QTest::mouseClick(f.frame.taskBar()->findChild<QToolButton*>(), Qt::LeftButton);
             } else if (how == "save item") {
-                bar->action(kSaveCommand)->trigger();
+                bar->action(CmdPersonalSave)->trigger();
             } else if (how == "back key") {
                 bar->pressLeft();
             } else if (how == "escape") {
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             } else {
-                bar->action(kResetCommand)->trigger();
+                bar->action(CmdPersonalReset)->trigger();
                 stillRunningAfterReset = dialog.isRunning();
                 bar->pressLeft();
             }
@@ -231,7 +231,7 @@ class PersonalInfoDialogTest : public QObject {
             control<QLineEdit>(dialog, 1006)->setText(QStringLiteral("viet@example.vn"));
             control<QDateTimeEdit>(dialog, 1009)
                 ->setDateTime(QDateTime(QDate(1975, 4, 30), QTime(11, 30), Qt::UTC));
-            dialog.softKeyBar()->action(kSaveCommand)->trigger();
+            dialog.softKeyBar()->action(CmdPersonalSave)->trigger();
         });
         const QByteArray file = root->get(kUserInfoFile);
         QCOMPARE(file.size(), existing > 0 ? existing : 490);
@@ -253,7 +253,7 @@ class PersonalInfoDialogTest : public QObject {
         QCOMPARE(fieldText(record.name), QStringLiteral("Đỗ Minh"));
         bool boxShown = false;
         runWith(dialog, [&] {
-            dialog.softKeyBar()->action(kSaveCommand)->trigger();
+            dialog.softKeyBar()->action(CmdPersonalSave)->trigger();
             boxShown = QApplication::activeModalWidget() != nullptr;
         });
         QVERIFY(!boxShown);

@@ -113,7 +113,7 @@ private slots:
         p.page().openChooser();
         QListWidget* list = p.page().chooser();
         QVERIFY(list);
-        QCOMPARE(list->property("controlId").toInt(), DayPage::kChooserId);
+        QCOMPARE(list->property("controlId").toInt(), IdcFieldList);
         QCOMPARE(list->count(), 100);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Năm 1960"));
         QCOMPARE(list->item(99)->text(), QStringLiteral("Năm 2059"));

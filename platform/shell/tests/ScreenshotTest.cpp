@@ -50,8 +50,8 @@ class AlignmentPage : public QWidget {
     unsigned vertical_;
 };
 
-MenuBarSpec mainBar() {
-    MenuBarSpec keys;
+MenuBarDescription mainBar() {
+    MenuBarDescription keys;
     keys.leftId = 101;
     keys.leftText = QStringLiteral("Hôm nay");
     keys.rightText = QStringLiteral("Menu");

@@ -20,8 +20,8 @@ Q_DECLARE_METATYPE(velmora::shell::DeviceKey)
 
 namespace {
 
-MenuBarSpec sampleBar() {
-    MenuBarSpec keys;
+MenuBarDescription sampleBar() {
+    MenuBarDescription keys;
     keys.leftId = 101;
     keys.leftText = QStringLiteral("Hôm nay");
     keys.rightText = QStringLiteral("Menu");
@@ -96,7 +96,7 @@ class ShellTest : public QObject {
         QFETCH(bool, withMenu);
         QFETCH(bool, badItem);
         QFETCH(bool, valid);
-        MenuBarSpec keys{leftId, leftText, rightId, rightText, {}};
+        MenuBarDescription keys{leftId, leftText, rightId, rightText, {}};
         if (withMenu) keys.rightMenu = {{5, QStringLiteral("Mục"), 0, {}}};
         if (badItem) keys.rightMenu.push_back({6, QString(), 0, {}});
         QCOMPARE(isValidMenuBar(keys), valid);
