@@ -59,16 +59,13 @@ bool applyAlmanacList(int field, int n, CurrentDay& day) {
     return applyFieldChoice(pageField, n, day.record);
 }
 
-QRect almanacListRect(int field, ScreenOrientation orientation, QSize client) {
+QRect almanacListRect(int field, ScreenOrientation orientation) {
     const QRect box = almanacFieldRect(field, orientation);
     const bool wide = field == AlmanacLunarDayBox || field == AlmanacLunarMonthBox ||
                       field == AlmanacLunarYearBox;
     const int width = box.width() + (wide ? ScaleX(40) : 0);
     const int height = orientation == velmora::screen::Landscape ? ScaleY(112) : ScaleY(140);
-    int left = box.left(), top = box.top();
-    if (left + width > client.width()) left = client.width() - width;
-    if (top + height > client.height()) top = client.height() - height;
-    return QRect(std::max(0, left), std::max(0, top), width, height);
+    return QRect(box.left(), box.top(), width, height);
 }
 
 } // namespace velmora::app

@@ -23,8 +23,8 @@ uint32_t almanacListFlags(int field);
 // clock; the record is changed and converted. False when nothing was applied.
 bool applyAlmanacList(int field, int n, CurrentDay& day);
 
-// Where the field's list goes in a client area: over the field, widened for the lunar boxes,
-// moved left or up to stay inside.
-QRect almanacListRect(int field, ScreenOrientation orientation, QSize client);
+// Where the field's list wants to go: over the field, widened for the lunar boxes (the popup
+// then moves it left or up to stay inside the window).
+QRect almanacListRect(int field, ScreenOrientation orientation);
 
 } // namespace velmora::app

@@ -86,74 +86,29 @@ void MonthPanel::openList() {
     closeList();
     // The list lies over the window, not only the panel, so that it is never cut off.
     QWidget* host = parentWidget() ? parentWidget() : this;
-    const QRect place =
-        almanacListRect(field, velmora::screen::GetScreenOrientation(), host->size());
-    auto* box = new QListWidget(host);
-    box->setObjectName(QStringLiteral("AlmanacList"));
-    box->setProperty("controlId", IdcFieldList);
-    box->addItems(entries.entries);
-    box->setGeometry(place);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    if (entries.initial >= 0) {
-        box->setCurrentRow(entries.initial);
-        box->scrollToItem(box->currentItem(), QAbstractItemView::PositionAtCenter);
-    }
-    box->installEventFilter(this);
-    box->viewport()->installEventFilter(this);
-    list_ = box;
-    listField_ = field;
-    box->show();
-    box->raise();
-    box->setFocus();
+    list_ = velmora::shell::ChooserPopup::open(
+        host, almanacListRect(field, velmora::screen::GetScreenOrientation()), entries.entries,
+        entries.initial, IdcFieldList);
+    connect(list_, &velmora::shell::ChooserPopup::chosen, this,
+            [this, field](int row) { applyList(field, row); });
+    connect(list_, &velmora::shell::ChooserPopup::dismissed, this, [this] {
+        list_ = nullptr;
+        setFocus();
+        update();
+    });
 }
 
 void MonthPanel::closeList() {
-    if (!list_) return;
-    QListWidget* box = list_;
+    if (list_) list_->dismiss();
     list_ = nullptr;
-    box->removeEventFilter(this);
-    box->viewport()->removeEventFilter(this);
-    box->hide();
-    box->deleteLater();
 }
 
-void MonthPanel::applyList() {
-    if (!list_) return;
-    const int n = list_->currentRow();
-    const int field = listField_;
-    closeList();
-    const bool applied = applyAlmanacList(field, n, day_);
+void MonthPanel::applyList(int field, int row) {
+    list_ = nullptr;
+    const bool applied = applyAlmanacList(field, row, day_);
     setFocus();
     if (applied) emit dayChanged();
     update();
-}
-
-bool MonthPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (!list_ || (watched != list_ && watched != list_->viewport()))
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        switch (velmora::shell::deviceKeyOf(*static_cast<QKeyEvent*>(event))) {
-        case DeviceKey::Enter:
-            applyList();
-            return true;
-        case DeviceKey::Left:
-        case DeviceKey::Right:
-        case DeviceKey::Back:
-            closeList();
-            setFocus();
-            update();
-            return true;
-        default:
-            return false; // Up, Down and the rest move in the list
-        }
-    }
-    if (event->type() == QEvent::MouseButtonRelease && watched == list_->viewport()) {
-        // The list selects the entry under the stylus on press; the release applies it, once
-        // the list has finished with the event.
-        QMetaObject::invokeMethod(this, &MonthPanel::applyList, Qt::QueuedConnection);
-        return false;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace velmora::app

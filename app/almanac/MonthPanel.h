@@ -5,7 +5,8 @@
 #include "app/shell/CurrentDay.h"
 
 #include <QImage>
-#include <QListWidget>
+#include "platform/shell/ChooserPopup.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -17,12 +18,10 @@ class MonthPanel : public QWidget {
     MonthPanel(CurrentDay& day, AlmanacGridState& state, QWidget* parent = nullptr);
 
     // The open field list, or null.
-    QListWidget* list() const { return list_; }
+    velmora::shell::ChooserPopup* list() const { return list_; }
     // Opens the selected field's list over the field (nothing for the grid or no field).
     void openList();
     void closeList();
-    // Applies the list's current entry, as Enter or a stylus release on it does.
-    void applyList();
 
     // Moves CurrentDay to the cursor's cell.
     void chooseCursorCell();
@@ -42,13 +41,14 @@ class MonthPanel : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Applies entry row of the open field's list.
+    void applyList(int field, int row);
+
     CurrentDay& day_;
     AlmanacGridState& state_;
-    QPointer<QListWidget> list_;
-    int listField_ = AlmanacNoField;
+    QPointer<velmora::shell::ChooserPopup> list_;
 };
 
 } // namespace velmora::app

@@ -110,73 +110,30 @@ void DayPage::openChooser() {
     const QRect slot = slotRect(field + 4, velmora::screen::GetScreenOrientation());
     const bool wide = field == FieldMinorTerm || field == FieldMajorTerm || field == FieldLunarDay ||
                       field == FieldYearPillar;
-    const int width = slot.width() + (wide ? ScaleX(40) : 0);
-    const int height = ScaleY(170);
-    int top = slot.top();
-    if (top + height > this->height()) top = this->height() - height;
-    // Kept on the page: a widened list near the right edge moves left.
-    const int left = std::max(0, std::min(slot.left(), this->width() - width));
-
+    // Below the slot's top, kept on the page: a list near the bottom or the right edge moves up
+    // or left.
+    const QRect place(slot.left(), slot.top(), slot.width() + (wide ? ScaleX(40) : 0), ScaleY(170));
     const ChooserList list = chooserList(field, model_.day().record);
-    auto* box = new QListWidget(this);
-    box->setObjectName(QStringLiteral("FieldChooser"));
-    box->setProperty("controlId", IdcFieldList);
-    box->addItems(list.entries);
-    box->setGeometry(left, top, width, height);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    if (list.initial >= 0) {
-        box->setCurrentRow(list.initial);
-        box->scrollToItem(box->currentItem(), QAbstractItemView::PositionAtCenter);
-    }
-    box->installEventFilter(this);
-    box->viewport()->installEventFilter(this);
-    chooser_ = box;
-    box->show();
-    box->setFocus();
+    chooser_ = velmora::shell::ChooserPopup::open(this, place, list.entries, list.initial,
+                                                  IdcFieldList);
+    connect(chooser_, &velmora::shell::ChooserPopup::chosen, this, &DayPage::applyChoice);
+    connect(chooser_, &velmora::shell::ChooserPopup::dismissed, this, [this] {
+        chooser_ = nullptr;
+        setFocus();
+        update();
+    });
 }
 
 void DayPage::closeChooser() {
-    if (!chooser_) return;
-    QListWidget* box = chooser_;
+    if (chooser_) chooser_->dismiss();
     chooser_ = nullptr;
-    box->removeEventFilter(this);
-    box->viewport()->removeEventFilter(this);
-    box->hide();
-    box->deleteLater();
 }
 
-void DayPage::applyChooser() {
-    const int n = chooser_ ? chooser_->currentRow() : -1;
-    closeChooser();
-    model_.applyChoice(n);
+void DayPage::applyChoice(int row) {
+    chooser_ = nullptr;
+    model_.applyChoice(row);
     setFocus();
     update();
-}
-
-bool DayPage::eventFilter(QObject* watched, QEvent* event) {
-    if (!chooser_ || (watched != chooser_ && watched != chooser_->viewport()))
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        switch (velmora::shell::deviceKeyOf(*static_cast<QKeyEvent*>(event))) {
-        case DeviceKey::Enter:
-            applyChooser();
-            return true;
-        case DeviceKey::Left:
-        case DeviceKey::Right:
-            closeChooser();
-            setFocus();
-            update();
-            return true;
-        default:
-            return false; // Up, Down and the rest move in the list
-        }
-    }
-    if (event->type() == QEvent::MouseButtonRelease && watched == chooser_->viewport()) {
-        // The list selects the item under the stylus on press; the release applies it.
-        QMetaObject::invokeMethod(this, &DayPage::applyChooser, Qt::QueuedConnection);
-        return false;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace velmora::app

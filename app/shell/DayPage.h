@@ -5,7 +5,8 @@
 #include "app/shell/DayPageModel.h"
 #include "app/shell/DayPagePainter.h"
 
-#include <QListWidget>
+#include "platform/shell/ChooserPopup.h"
+
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -32,7 +33,7 @@ public:
     void goToToday();
     // Opens the list of the selected field (nothing for no field or the empty position).
     void openChooser();
-    QListWidget* chooser() const { return chooser_; }
+    velmora::shell::ChooserPopup* chooser() const { return chooser_; }
     void closeChooser();
 
     // The page as painted now, for tests and benchmarks.
@@ -47,17 +48,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void applyChooser();
+    void applyChoice(int row);
     DayPageScene scene() const;
 
     DayPageModel& model_;
     QString programFolder_;
     const velmora::weather::WeatherView* weather_ = nullptr;
     QTimer clock_;
-    QPointer<QListWidget> chooser_;
+    QPointer<velmora::shell::ChooserPopup> chooser_;
 };
 
 } // namespace velmora::app
