@@ -42,6 +42,7 @@ const std::vector<Profile>& profiles() {
         {QStringLiteral("square"), 240, 240, 96},
         {QStringLiteral("vga"), 480, 640, 192},
         {QStringLiteral("vga-landscape"), 640, 480, 192},
+        {QStringLiteral("wvga"), 480, 800, 192}, // the common tall handheld screen
     };
     return all;
 }
