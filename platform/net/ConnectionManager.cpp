@@ -5,10 +5,10 @@
 #include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <arpa/inet.h>
 #include <atomic>
 #include <cstring>
 #include <memory>
-#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>

@@ -46,8 +46,8 @@ std::vector<Destination> destinations() {
         }
     }
     if (list.empty()) {
-        list.push_back({QStringLiteral("Internet"),
-                        QStringLiteral("{436EF144-B4FB-4863-A041-8F905A62C572}")});
+        list.push_back(
+            {QStringLiteral("Internet"), QStringLiteral("{436EF144-B4FB-4863-A041-8F905A62C572}")});
         list.push_back({QStringLiteral("Mạng nội bộ"),
                         QStringLiteral("{A1182988-0D73-439E-87AD-2A5B369F808B}")});
     }
@@ -88,8 +88,9 @@ bool setOnline(bool online) {
 
 QUrl weatherServer() {
     const QUrl stored(storedString(QStringLiteral("WeatherServer")));
-    return stored.isValid() && !stored.host().isEmpty() ? stored
-                                                        : QUrl(QStringLiteral("http://127.0.0.1:8765"));
+    return stored.isValid() && !stored.host().isEmpty()
+               ? stored
+               : QUrl(QStringLiteral("http://127.0.0.1:8765"));
 }
 
 bool setWeatherServer(const QUrl& root) {

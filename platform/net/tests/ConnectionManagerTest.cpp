@@ -50,8 +50,7 @@ TEST_F(Network, ConnectingWaitsForARoute) {
     EXPECT_EQ(connectAndWait(internet, "127.0.0.1", 37, 2000), StatusConnected);
     // A name that can never resolve (RFC 6761) has no route.
     EXPECT_EQ(connectAndWait(internet, "nothing.invalid", 37, 2000), StatusNoPathToDestination);
-    EXPECT_EQ(connectAndWait("{not a destination}", "127.0.0.1", 37, 2000),
-              StatusConnectionFailed);
+    EXPECT_EQ(connectAndWait("{not a destination}", "127.0.0.1", 37, 2000), StatusConnectionFailed);
     ASSERT_TRUE(setOnline(false));
     EXPECT_EQ(connectAndWait(internet, "127.0.0.1", 37, 2000), StatusConnectionFailed);
 }
