@@ -2,6 +2,7 @@
 #include "tools/velmora-cal/AlmanacReport.h"
 #include "tools/velmora-cal/Arguments.h"
 #include "tools/velmora-cal/DayReport.h"
+#include "tools/velmora-cal/ExportModes.h"
 #include "tools/velmora-cal/JsonReport.h"
 #include "tools/velmora-cal/LunarLookup.h"
 #include "tools/velmora-cal/MonthGrid.h"
@@ -158,6 +159,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(kUsage, stdout);
+        std::fputs(kExportUsage, stdout);
         return 0;
     }
     if (args.empty() || args[0].rfind("--", 0) != 0) return printDay(args, false);
@@ -168,5 +170,6 @@ int main(int argc, char** argv) {
     if (command == "--month") return printMonth(rest);
     if (command == "--riseset") return printRiseSet(rest);
     if (command == "--almanac") return printAlmanac(rest);
+    if (const int exported = runExportMode(command, rest); exported >= 0) return exported;
     return fail("Tham số không rõ: " + command + " (xem velmora-cal --help)");
 }

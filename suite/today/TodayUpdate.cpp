@@ -1,0 +1,15 @@
+// Posting the Today item its update command.
+#include "suite/today/TodayUpdate.h"
+
+#include "suite/today/TodayHandle.h"
+
+#include "platform/ipc/Messaging.h"
+
+namespace velmora::app {
+
+bool RequestTodayWeatherUpdate(int timeoutMs) {
+    const uint32_t handle = todayItemHandle();
+    return handle != 0 && ipc::post(handle, kCommandMessage, kTodayUpdateCommand, 0, timeoutMs);
+}
+
+} // namespace velmora::app

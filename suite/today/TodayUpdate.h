@@ -1,0 +1,17 @@
+// Asking a running Today item to download the weather now, as its own "Cập nhật" command does.
+#pragma once
+
+#include <cstdint>
+
+namespace velmora::app {
+
+inline constexpr uint32_t kCommandMessage = 0x0111;    // WM_COMMAND
+inline constexpr uint32_t kTodayUpdateCommand = 40005; // the Today item's "Cập nhật"
+
+// Posts WM_COMMAND with wParam kTodayUpdateCommand (lParam 0) to the window whose handle the
+// Today item keeps in the DWORD "VelmoraToday" under HKEY_CURRENT_USER
+// "Software\VelmoraSoft\LichVelmora\". False when no Today item runs (no value, or a handle nobody
+// answers on any more).
+bool RequestTodayWeatherUpdate(int timeoutMs = 1000);
+
+} // namespace velmora::app
