@@ -5,6 +5,7 @@
 #include "platform/screen/ScreenProfile.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
+#include "platform/shell/FullScreenDialog.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Screenshot.h"
 
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -66,10 +68,30 @@ inline bool saveShot(QWidget& frame, const QString& name) {
         frame, QStringLiteral(SCREENSHOT_DIR "/%1-%2.png").arg(name, screen::current().name));
 }
 
-// Runs `action` once the dialog's event loop is up; the action must end the dialog.
+// Ends every full-screen dialog still running, the innermost first: a failed check must not
+// leave a test waiting on a dialog forever.
+inline void endRunningDialogs() {
+    for (int round = 0; round < 8; ++round)
+        for (QWidget* w : QApplication::allWidgets())
+            if (auto* d = qobject_cast<shell::FullScreenDialog*>(w); d && d->isRunning())
+                d->done(shell::IDCANCEL);
+}
+
+// Runs `action` once the dialog's event loop is up; the action must end the dialog. Should a
+// failed check return early, every dialog still running ends after 20 seconds.
 template <typename Dialog> int runWith(Dialog& dialog, const std::function<void()>& action) {
     QTimer::singleShot(30, &dialog, action);
+    QTimer::singleShot(20000, &dialog, endRunningDialogs);
     return dialog.exec();
+}
+
+// The rectangle a label's text takes inside the label.
+inline QRect labelTextRect(const QLabel& label) {
+    const QFontMetrics fm(label.font());
+    const QSize text(fm.horizontalAdvance(label.text()), fm.height());
+    return QStyle::alignedRect(label.layoutDirection(), label.alignment(), text,
+                               label.contentsRect())
+        .translated(label.pos());
 }
 
 // Pixels of exactly this colour inside rect of image.
@@ -81,18 +103,23 @@ inline int pixelsOf(const QImage& image, const QRect& rect, const QColor& colour
     return n;
 }
 
-// Every visible child of parent lies inside it and no two overlap.
+// Every visible child of parent lies inside it and no two overlap; a label counts by the text it
+// shows, as a transparent label's box may reach under its neighbour.
 inline bool laidOutCleanly(QWidget& parent, QString* problem) {
     QList<QWidget*> items;
     for (QWidget* w : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (w->isVisible()) items << w;
+    const auto area = [](QWidget* w) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        return label ? labelTextRect(*label) : w->geometry();
+    };
     for (QWidget* w : items) {
-        if (!parent.rect().contains(w->geometry())) {
+        if (!parent.rect().contains(area(w))) {
             *problem = w->objectName() + QStringLiteral(" outside");
             return false;
         }
         for (QWidget* other : items)
-            if (other != w && w->geometry().intersects(other->geometry())) {
+            if (other != w && area(w).intersects(area(other))) {
                 *problem = w->objectName() + QStringLiteral(" overlaps ") + other->objectName();
                 return false;
             }
