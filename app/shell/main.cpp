@@ -7,6 +7,7 @@
 #include "platform/device/ProgramFolder.h"
 #include "app/shell/ProgramState.h"
 #include "platform/ipc/SingleInstance.h"
+#include "platform/notify/NotificationService.h"
 #include "app/shell/Tools.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
     const QString title = QString::fromUtf16(kWindowTitle);
     velmora::ipc::SingleInstance instance(QString::fromUtf16(kWindowClass) + QLatin1Char('|') + title);
     if (app.screenshotPath().isEmpty() && instance.tryActivateExisting()) return 0;
+
+    // The reminders' alarms are shown by the device's notification service, which the running
+    // program hosts (another program of the device may already host it: this one then stands by).
+    if (app.screenshotPath().isEmpty()) velmora::notify::NotificationService::start();
 
     ProgramState state;
     state.programFolder = velmora::device::ProgramFolder();

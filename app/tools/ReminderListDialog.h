@@ -3,6 +3,7 @@
 // on request.
 #pragma once
 
+#include "app/tools/ReminderEditorDialog.h"
 #include "app/tools/ReminderList.h"
 
 #include "platform/gdi/Bitmaps.h"
@@ -14,8 +15,6 @@
 #include <functional>
 
 namespace velmora::app {
-
-class ReminderEditorDialog;
 
 class ReminderListDialog : public shell::FullScreenDialog {
     Q_OBJECT
