@@ -96,7 +96,8 @@ QRect legendBox(const ChartGeometry& g, int cycle) {
 }
 
 bool stripShown(const BiorhythmSettings& s) {
-    return s.showStrip == 1 && s.averageLength > 20;
+    // A damaged file may hold any length; beyond a year there is no cycle to draw.
+    return s.showStrip == 1 && s.averageLength > 20 && s.averageLength <= kLongestDrawnCycle;
 }
 
 std::optional<COLORREF> stripColour(int k, int a) {

@@ -18,6 +18,7 @@
 namespace velmora::app {
 
 inline constexpr int kSpanDays = 40;
+inline constexpr unsigned kLongestDrawnCycle = 366;
 
 // Per cycle, in drawing order (biorhythm::kCycles): its byte in the settings and its menu
 // command.
@@ -54,7 +55,8 @@ QString legendText(int cycle, int sinceBirth, int viewOffset);
 // The legend's box of a cycle, in the client (x from the left, y below the client top).
 QRect legendBox(const ChartGeometry& g, int cycle);
 
-// The menstrual strip: whether it is drawn, and the colour (0x00BBGGRR) of day k of the cycle
+// The menstrual strip: whether it is drawn (its flag set and an average longer than 20 days, up
+// to kLongestDrawnCycle), and the colour (0x00BBGGRR) of day k of the cycle
 // (0 = a period's first day), the last of the rules that hold; none when no rule holds.
 bool stripShown(const BiorhythmSettings& settings);
 std::optional<COLORREF> stripColour(int k, int averageLength);

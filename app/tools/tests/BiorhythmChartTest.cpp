@@ -45,6 +45,10 @@ TEST(BiorhythmStrip, ShownOnlyWhenFlaggedAndLongerThan20Days) {
     EXPECT_FALSE(stripShown(s));
     s.averageLength = 21;
     EXPECT_TRUE(stripShown(s));
+    s.averageLength = 0x80000000u; // from a damaged file: never divided by
+    EXPECT_FALSE(stripShown(s));
+    s.averageLength = 366;
+    EXPECT_TRUE(stripShown(s));
     s.showStrip = 0;
     EXPECT_FALSE(stripShown(s));
 }
