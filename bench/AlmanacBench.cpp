@@ -13,10 +13,10 @@ void BM_ComposeAlmanacReading(benchmark::State& state) {
     rec.nGio = 12;
     rec.dMuiGio = 7.0;
     DoiAmDuong(&rec, DAD_ALL);
-    const almanac::StarFilePaths files{ALMANAC_DEVICE_DATA_DIR "/vansutot.dat",
+    const velmora::almanac::StarFilePaths files{ALMANAC_DEVICE_DATA_DIR "/vansutot.dat",
                                        ALMANAC_DEVICE_DATA_DIR "/vansuxau.dat"};
     for (auto _ : state) {
-        auto reading = almanac::ComposeAlmanacReading(rec, files);
+        auto reading = velmora::almanac::ComposeAlmanacReading(rec, files);
         if (!reading.missingFiles.empty()) state.SkipWithError("star files not built");
         benchmark::DoNotOptimize(reading.html.data());
     }

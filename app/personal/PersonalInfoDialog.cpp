@@ -123,8 +123,8 @@ PersonalFields PersonalInfoDialog::currentFields() const {
 
 bool PersonalInfoDialog::SavePersonalRecord() {
     applyFields(record_, currentFields());
-    if (!WritePersonalRecord(record_, filePath_)) return false;
-    NotifyTodayItem();
+    if (!writePersonalRecord(record_, filePath_)) return false;
+    notifyTodayItem();
     return true;
 }
 

@@ -29,7 +29,7 @@ double NextTermCrossing(double jd, double step);
 
 // The same bisection evaluating the longitude at every step: the reference that
 // NextTermCrossing must match exactly.
-double NextTermCrossingEvaluated(double jd, double step);
+double nextTermCrossingEvaluated(double jd, double step);
 
 // Local Julian date of the new moon of the lunation that jd selects (Meeus's phase
 // series with its planetary corrections), for a zone tz in hours.

@@ -32,17 +32,17 @@ uint32_t adoptDateOfDayNumber(LICHVELMORA& rec, uint32_t flags) {
 // record is kept when it is the right one, unless the call starts afresh.
 void ensureMonthTable(LICHVELMORA& rec, bool fresh) {
     const int year = rec.nNam;
-    const int held = fresh ? 0 : TableYearOf(rec);
+    const int held = fresh ? 0 : tableYearOf(rec);
     if (held == year - 1) {
-        const int tet = MonthOneIndex(rec, rec.nSoSoc);
+        const int tet = monthOneIndex(rec, rec.nSoSoc);
         if (tet >= 0 && rec.nJD < dayOf(rec.dSoc[tet])) return;
     } else if (held == year) {
-        const int tet = MonthOneIndex(rec, 1);
+        const int tet = monthOneIndex(rec, 1);
         if (tet < 0 || rec.nJD >= dayOf(rec.dSoc[tet])) return;
         BuildMonthTable(rec, year - 1);
         return;
     }
-    BuildMonthTableForDay(rec, year);
+    buildMonthTableForDay(rec, year);
 }
 
 void solarToLunar(LICHVELMORA& rec, uint32_t flags) {

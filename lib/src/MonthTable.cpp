@@ -178,7 +178,7 @@ Table buildTable(int year, double tz, const Table* next) {
 
 void BuildMonthTable(LICHVELMORA& rec, int year) { store(buildTable(year, rec.dMuiGio, nullptr), rec); }
 
-void BuildMonthTableForDay(LICHVELMORA& rec, int year) {
+void buildMonthTableForDay(LICHVELMORA& rec, int year) {
     const Table current = buildTable(year, rec.dMuiGio, nullptr);
     int tet = -1;
     for (int i = 1; i < 16 && tet < 0; ++i)
@@ -192,14 +192,14 @@ void BuildMonthTableForDay(LICHVELMORA& rec, int year) {
     store(buildTable(year - 1, rec.dMuiGio, &current), rec);
 }
 
-int TableYearOf(const LICHVELMORA& rec) {
+int tableYearOf(const LICHVELMORA& rec) {
     if ((rec.nSoSoc != 13 && rec.nSoSoc != 14) || !(rec.dSoc[0] > 0.0)) return 0;
     // Month 11 of the year before the table's year begins in November or December.
     const SYSTEMTIME start = JD2ST(rec.dSoc[0], 0.0);
     return start.wMonth >= 11 ? start.wYear + 1 : 0;
 }
 
-int MonthOneIndex(const LICHVELMORA& rec, int from) {
+int monthOneIndex(const LICHVELMORA& rec, int from) {
     for (int i = from < 1 ? 1 : from; i < 16; ++i)
         if (rec.nThangSoc[i] == 1) return i;
     return -1;

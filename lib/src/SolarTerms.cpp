@@ -88,6 +88,6 @@ double crossingSearch(double jd, double step, bool useRoot) {
 
 double NextTermCrossing(double jd, double step) { return crossingSearch(jd, step, true); }
 
-double NextTermCrossingEvaluated(double jd, double step) { return crossingSearch(jd, step, false); }
+double nextTermCrossingEvaluated(double jd, double step) { return crossingSearch(jd, step, false); }
 
 } // namespace velmora::astro

@@ -11,7 +11,7 @@ TEST(TermSearch, GuidedBisectionEqualsPlainBisection) {
     // Every half day across a few centuries, with both steps the tables use.
     for (double jd = JD(1, 1, 1799, 0.0); jd < JD(1, 1, 2201, 0.0); jd += 7.3) {
         for (double step : {15.0, 30.0}) {
-            ASSERT_EQ(NextTermCrossing(jd, step), NextTermCrossingEvaluated(jd, step))
+            ASSERT_EQ(NextTermCrossing(jd, step), nextTermCrossingEvaluated(jd, step))
                 << "jd " << jd << " step " << step;
         }
     }

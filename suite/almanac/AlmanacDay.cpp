@@ -3,11 +3,11 @@
 
 #include <cmath>
 
-namespace almanac {
+namespace velmora::almanac {
 namespace {
 
 // Non-negative remainder, so that a garbled negative index still selects a table entry.
-int Mod(int a, int n) {
+int mod(int a, int n) {
     return ((a % n) + n) % n;
 }
 
@@ -18,7 +18,7 @@ long long DayNumber(double localJd) {
 
 } // namespace
 
-int SeasonIndex(const LICHVELMORA& rec) {
+int seasonIndex(const LICHVELMORA& rec) {
     const long long j = rec.nJD;
     if (DayNumber(rec.dTietKhi[1]) <= j && j < DayNumber(rec.dTietKhi[4])) return 0;
     if (DayNumber(rec.dTietKhi[4]) <= j && j < DayNumber(rec.dTietKhi[7])) return 1;
@@ -26,16 +26,16 @@ int SeasonIndex(const LICHVELMORA& rec) {
     return 3;
 }
 
-AlmanacDay AlmanacDayOf(const LICHVELMORA& rec) {
+AlmanacDay almanacDayOf(const LICHVELMORA& rec) {
     AlmanacDay day;
-    day.D = Mod(rec.nCanChiNgay, 60);
-    day.s = day.D % 10;
-    day.b = day.D % 12;
-    day.y = Mod(rec.nCanChiNam, 60) % 10;
-    day.m = rec.nThangAm;
-    day.d = rec.nNgayAm;
-    day.q = SeasonIndex(rec);
+    day.dayIndex = mod(rec.nCanChiNgay, 60);
+    day.dayStem = day.dayIndex % 10;
+    day.dayBranch = day.dayIndex % 12;
+    day.yearStem = mod(rec.nCanChiNam, 60) % 10;
+    day.lunarMonth = rec.nThangAm;
+    day.lunarDay = rec.nNgayAm;
+    day.season = seasonIndex(rec);
     return day;
 }
 
-} // namespace almanac
+} // namespace velmora::almanac

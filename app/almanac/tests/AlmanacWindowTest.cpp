@@ -430,15 +430,15 @@ class AlmanacWindowTest : public QObject {
     QDate dayWithMostStars() {
         static QDate best;
         if (best.isValid()) return best;
-        const almanac::StarFilePaths files{
+        const velmora::almanac::StarFilePaths files{
             (starDir(root.path()) + QStringLiteral("/vansutot.dat")).toStdString(),
             (starDir(root.path()) + QStringLiteral("/vansuxau.dat")).toStdString()};
         size_t most = 0;
         for (QDate d(2009, 1, 1); d.year() <= 2010; d = d.addDays(1)) {
             CurrentDay day;
             day.setToLocalTime(at(d.day(), d.month(), d.year()));
-            const almanac::AlmanacContent content =
-                almanac::CollectAlmanacContent(day.record, files);
+            const velmora::almanac::AlmanacContent content =
+                velmora::almanac::collectAlmanacContent(day.record, files);
             if (content.good.size() + content.bad.size() > most) {
                 most = content.good.size() + content.bad.size();
                 best = d;

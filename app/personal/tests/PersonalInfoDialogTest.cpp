@@ -180,7 +180,7 @@ class PersonalInfoDialogTest : public QObject {
         QVERIFY(root->put(kUserInfoFile, encodePersonalRecord(sample())));
         Frame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
-        PersonalRecord record = ReadPersonalRecord();
+        PersonalRecord record = readPersonalRecord();
         PersonalInfoDialog dialog(&f.frame, record);
         bool stillRunningAfterReset = true;
         const int got = runWith(dialog, [&] {
@@ -225,7 +225,7 @@ class PersonalInfoDialogTest : public QObject {
         for (int i = 0; i < existing; ++i) old.append(char(i * 13 + 1));
         if (existing > 0) QVERIFY(root->put(kUserInfoFile, old));
         Frame f;
-        PersonalRecord record = ReadPersonalRecord();
+        PersonalRecord record = readPersonalRecord();
         PersonalInfoDialog dialog(&f.frame, record);
         runWith(dialog, [&] {
             control<QLineEdit>(dialog, 1006)->setText(QStringLiteral("viet@example.vn"));
@@ -237,7 +237,7 @@ class PersonalInfoDialogTest : public QObject {
         QCOMPARE(file.size(), existing > 0 ? existing : 490);
         QCOMPARE(file.left(490), encodePersonalRecord(record));
         QCOMPARE(file.mid(490), old.mid(490));
-        const PersonalRecord back = ReadPersonalRecord();
+        const PersonalRecord back = readPersonalRecord();
         QCOMPARE(fieldText(back.email), QStringLiteral("viet@example.vn"));
         QCOMPARE(birthOf(back.birth), QDateTime(QDate(1975, 4, 30), QTime(11, 30), Qt::UTC));
         QCOMPARE(back.birth.wDayOfWeek, uint16_t(3)); // a Wednesday
@@ -300,7 +300,7 @@ class PersonalInfoDialogTest : public QObject {
         QVERIFY(dialog.SavePersonalRecord());
         QVERIFY(timer.elapsed() < 2000);
         QCOMPARE(root->get(kUserInfoFile), encodePersonalRecord(sample()));
-        QVERIFY(!NotifyTodayItem(100));
+        QVERIFY(!notifyTodayItem(100));
     }
 
     void menuBarFailureIsReportedAndTheDialogGoesOn() {

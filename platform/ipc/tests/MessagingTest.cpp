@@ -12,7 +12,7 @@
 #include <memory>
 
 using namespace velmora::ipc;
-using namespace ipctest;
+using namespace velmora::ipc::test;
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <unistd.h>
 
-namespace almanac::test {
+namespace velmora::almanac::test {
 
 // A real day record for a solar date, zone +7.
-inline LICHVELMORA SolarDay(int day, int month, int year) {
+inline LICHVELMORA solarDay(int day, int month, int year) {
     LICHVELMORA rec{};
     rec.nNgay = day;
     rec.nThang = month;
@@ -22,7 +22,7 @@ inline LICHVELMORA SolarDay(int day, int month, int year) {
     return rec;
 }
 
-inline AlmanacDay Day(int D, int m, int d, int y = 0, int q = 0) {
+inline AlmanacDay day(int D, int m, int d, int y = 0, int q = 0) {
     return AlmanacDay{D, D % 10, D % 12, y, m, d, q};
 }
 
@@ -39,4 +39,4 @@ class TempPath {
     std::filesystem::path path_;
 };
 
-} // namespace almanac::test
+} // namespace velmora::almanac::test

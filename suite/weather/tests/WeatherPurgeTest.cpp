@@ -14,10 +14,10 @@ namespace {
 class Purge : public velmora::testing::DeviceRootTest {};
 
 TEST_F(Purge, DeletesOnlySlotsOfEarlierDays) {
-    ASSERT_TRUE(StoreCity(5, QStringLiteral("Hà Nội"), "VMXX0006", 1, 1));
+    ASSERT_TRUE(storeCity(5, QStringLiteral("Hà Nội"), "VMXX0006", 1, 1));
     const QStringList stored{"2024123123", "20241231SA", "20250101CH", "2025010100",
                              "2025010223", "20250102SA", "20250110CH", "HienTai"};
-    for (const QString& name : stored) ASSERT_TRUE(StoreSlot(5, name, WeatherSlot{}));
+    for (const QString& name : stored) ASSERT_TRUE(storeSlot(5, name, WeatherSlot{}));
     SYSTEMTIME today{};
     today.wYear = 2025;
     today.wMonth = 1;
