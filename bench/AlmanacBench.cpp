@@ -1,18 +1,13 @@
 // Composing one day's reading, star files read from disk each time as the window does.
 #include "suite/almanac/AlmanacReading.h"
+#include "VelmoraDay.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 void BM_ComposeAlmanacReading(benchmark::State& state) {
-    LICHVELMORA rec{};
-    rec.nNgay = 26;
-    rec.nThang = 1;
-    rec.nNam = 2009;
-    rec.nGio = 12;
-    rec.dMuiGio = 7.0;
-    DoiAmDuong(&rec, DAD_ALL);
+    const LICHVELMORA rec = velmora::freshDay(26, 1, 2009);
     const velmora::almanac::StarFilePaths files{ALMANAC_DEVICE_DATA_DIR "/vansutot.dat",
                                        ALMANAC_DEVICE_DATA_DIR "/vansuxau.dat"};
     for (auto _ : state) {

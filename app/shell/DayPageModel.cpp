@@ -1,5 +1,6 @@
 // The day page's rules.
 #include "app/shell/DayPageModel.h"
+#include "VelmoraDay.h"
 
 #include "app/shell/DayTexts.h"
 #include "app/shell/FieldChooser.h"
@@ -18,7 +19,7 @@ bool DayPageModel::tick(const SYSTEMTIME& now) {
         !(now.wMinute == r.nPhut && now.wHour == r.nGio && now.wDay == r.nNgay &&
           now.wMonth == r.nThang && now.wYear == r.nNam)) {
         const bool newDate = now.wDay != r.nNgay || now.wMonth != r.nThang || now.wYear != r.nNam;
-        setRecordTime(r, now);
+        velmora::setRecordTime(r, now);
         DoiAmDuong(&r, DAD_ALL);
         if (newDate) day_.refreshRiseSet();
         repaint_ = true;

@@ -95,20 +95,20 @@ void paintDayPage(QPainter& p, const QSize& client, const DayPageScene& scene) {
 
     p.setFont(pageFont(10, 700));
     drawText(p, slot(10), lunarMonthLabel(d), DT_CENTER);
-    drawText(p, slot(12), QStringLiteral("Năm ") + canChiName(d.nCanChiNam), DT_CENTER | DT_BOTTOM);
+    drawText(p, slot(12), QStringLiteral("Năm ") + canChiText(d.nCanChiNam), DT_CENTER | DT_BOTTOM);
 
     p.setFont(pageFont(22, 900));
     drawText(p, slot(11), QString::number(d.nNgayAm), DT_CENTER);
     drawText(p, slot(14), QStringLiteral("%1:%2").arg(d.nGio).arg(twoDigits(d.nPhut)), DT_CENTER);
 
     p.setFont(pageFont(10, 400));
-    drawText(p, slot(10), QStringLiteral("Kiến ") + canChiName(d.nCanChiThang), DT_CENTER | DT_BOTTOM);
-    drawText(p, slot(11), QStringLiteral("Ngày ") + canChiName(d.nCanChiNgay), DT_CENTER | DT_BOTTOM);
+    drawText(p, slot(10), QStringLiteral("Kiến ") + canChiText(d.nCanChiThang), DT_CENTER | DT_BOTTOM);
+    drawText(p, slot(11), QStringLiteral("Ngày ") + canChiText(d.nCanChiNgay), DT_CENTER | DT_BOTTOM);
     drawText(p, slot(13), QString::fromUtf16(g_sHoangDao[d.nHoangDaoGio]), DT_CENTER | DT_BOTTOM);
     drawText(p, slot(14), QString::fromUtf16(g_sLucNham[d.nLucNhamGio]), DT_CENTER | DT_BOTTOM);
 
     p.setFont(pageFont(10, 600));
-    drawText(p, slot(13), QStringLiteral("Giờ ") + canChiName(d.nCanChiGio), DT_CENTER);
+    drawText(p, slot(13), QStringLiteral("Giờ ") + canChiText(d.nCanChiGio), DT_CENTER);
     drawText(p, slot(15), QStringLiteral("Trực ") + QString::fromUtf16(g_sTruc[d.nTruc]), DT_CENTER | DT_BOTTOM);
     if (o == velmora::screen::Landscape)
         drawText(p, slot(16), QStringLiteral("Sao ") + QString::fromUtf16(g_s28[d.nSao28]), DT_CENTER | DT_BOTTOM);

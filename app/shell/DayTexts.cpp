@@ -17,13 +17,5 @@ QString clockText(double hours) {
     return QString::fromUtf16(text);
 }
 
-void setRecordTime(LICHVELMORA& record, const SYSTEMTIME& now) {
-    record.nNam = now.wYear;
-    record.nThang = now.wMonth;
-    record.nNgay = now.wDay;
-    record.nGio = now.wHour;
-    record.nPhut = now.wMinute;
-    record.nGiay = now.wSecond;
-}
 
 } // namespace velmora::app

@@ -1,5 +1,6 @@
 // The lists the day page offers for each field, and what a choice changes.
 #include "app/shell/FieldChooser.h"
+#include "VelmoraDay.h"
 
 #include "app/shell/DayTexts.h"
 #include "app/shell/LunarMonthList.h"
@@ -12,7 +13,6 @@ namespace {
 
 QString sThu(int i) { return QString::fromUtf16(g_sThu[((i % 7) + 7) % 7]); }
 
-int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
 
 } // namespace
 
@@ -50,18 +50,18 @@ ChooserList chooserList(int field, const LICHVELMORA& d) {
     }
     case FieldLunarDay:
         for (int day = 1; day <= d.nSoNgayThangAm; ++day)
-            list.entries << QStringLiteral("%1 - ").arg(day) + canChiName(d.nCanChiNgay - d.nNgayAm + day + 60);
+            list.entries << QStringLiteral("%1 - ").arg(day) + canChiText(d.nCanChiNgay - d.nNgayAm + day + 60);
         list.initial = d.nNgayAm - 1;
         break;
     case FieldYearPillar:
         for (int y = d.nNam - 30; y <= d.nNam + 29; ++y)
-            list.entries << canChiName(y + 56) + QStringLiteral(" (%1)").arg(y);
+            list.entries << canChiText(y + 56) + QStringLiteral(" (%1)").arg(y);
         list.initial = 30;
         break;
     case FieldHourPillar:
     case FieldClockTime:
         for (int i = 0; i < 12; ++i)
-            list.entries << QStringLiteral("Giờ ") + canChiName(12 * (d.nCanChiGio / 12) + i);
+            list.entries << QStringLiteral("Giờ ") + canChiText(12 * (d.nCanChiGio / 12) + i);
         list.initial = d.nCanChiGio % 12;
         break;
     default: // the title and the day officer have no values to pick
@@ -89,11 +89,11 @@ bool applyFieldChoice(int field, int n, LICHVELMORA& d) {
         break;
     // A term's day is the local day it falls on, also when it falls before noon.
     case FieldMinorTerm:
-        d.nJD = dayOf(d.dTietKhi[n + 1]);
+        d.nJD = velmora::localDayNumber(d.dTietKhi[n + 1]);
         flags = DAD_JD | DAD_DUONG;
         break;
     case FieldMajorTerm:
-        d.nJD = dayOf(d.dTrungKhi[n + 1]);
+        d.nJD = velmora::localDayNumber(d.dTrungKhi[n + 1]);
         flags = DAD_JD | DAD_DUONG;
         break;
     case FieldLunarMonth:

@@ -17,8 +17,7 @@ inline double centuries(double jd) { return (jd - kJ2000) / 36525.0; }
 // x - trunc(x), plus 1 when negative: the fraction of a revolution.
 double frac(double x);
 
-// Day number of a local Julian date: the local calendar day it falls on.
-int dayOf(double localJd);
+
 
 // Apparent longitude of the Sun, degrees 0..360 (Meeus, low accuracy).
 double SunLongitude(double T);

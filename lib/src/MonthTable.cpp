@@ -1,5 +1,6 @@
 // The year's solar-term tables and the month table of new moons with their month numbers.
 #include "lib/src/Astro.h"
+#include "VelmoraDay.h"
 #include "lib/src/Calendar.h"
 
 #include <cmath>
@@ -53,9 +54,9 @@ public:
     // Lunation of month 11: its first day is on or before the solstice's day and the
     // next month begins after it.
     long monthElevenOf(double solstice) {
-        const int solsticeDay = dayOf(solstice);
+        const int solsticeDay = velmora::localDayNumber(solstice);
         long k = static_cast<long>(std::floor((solstice - 2451550.09765) / kSynodicMonth)) - 1;
-        while (dayOf(at(k + 1)) <= solsticeDay) ++k;
+        while (velmora::localDayNumber(at(k + 1)) <= solsticeDay) ++k;
         return k;
     }
 
@@ -84,9 +85,9 @@ private:
 
 // Whether a major term's day falls on a day of the month [start, next).
 bool holdsMajorTerm(double start, double next, const double* z, int count) {
-    const int first = dayOf(start), after = dayOf(next);
+    const int first = velmora::localDayNumber(start), after = velmora::localDayNumber(next);
     for (int j = 0; j < count; ++j) {
-        const int d = dayOf(z[j]);
+        const int d = velmora::localDayNumber(z[j]);
         if (first <= d && d < after) return true;
     }
     return false;
@@ -114,10 +115,10 @@ void buildOwnTable(int year, double tz, Table& t) {
     t.firstLunation = scan.monthElevenOf(z[0]);
     for (int i = 0; i < 16; ++i) t.soc[i] = scan.at(t.firstLunation + i);
 
-    const int lastDay = dayOf(z[12]);
+    const int lastDay = velmora::localDayNumber(z[12]);
     t.soSoc = 0;
     for (double s : t.soc)
-        if (dayOf(s) <= lastDay) ++t.soSoc;
+        if (velmora::localDayNumber(s) <= lastDay) ++t.soSoc;
 
     int leap = 0;
     if (t.soSoc >= 14) {
@@ -183,7 +184,7 @@ void buildMonthTableForDay(LICHVELMORA& rec, int year) {
     int tet = -1;
     for (int i = 1; i < 16 && tet < 0; ++i)
         if (current.thangSoc[i] == 1) tet = i;
-    if (tet < 0 || rec.nJD >= dayOf(current.soc[tet])) {
+    if (tet < 0 || rec.nJD >= velmora::localDayNumber(current.soc[tet])) {
         store(current, rec);
         return;
     }

@@ -1,5 +1,6 @@
 // The Sun's apparent longitude and the instants of the solar terms.
 #include "lib/src/Astro.h"
+#include "VelmoraDay.h"
 
 #include <cmath>
 
@@ -10,7 +11,6 @@ double frac(double x) {
     return f < 0 ? f + 1.0 : f;
 }
 
-int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
 
 double SunLongitude(double T) {
     const double T2 = T * T;

@@ -1,5 +1,6 @@
 // Solar-to-lunar and lunar-to-solar conversion of the day record, edge cases and mended faults.
 #include "VelmoraLib.h"
+#include "VelmoraDay.h"
 #include "lib/tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@ namespace {
 using velmora::test::freshDay;
 using velmora::test::sameRecord;
 
-int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
 
 struct LunarCase {
     int day, month, year;
@@ -98,7 +98,7 @@ TEST(Conversion, LeapElevenOf2033WhicheverTableTheDayReads) {
     for (int i = 0; i < 16; ++i)
         if (jan.nThangSoc[i] == 31) leapIndex = i;
     ASSERT_GE(leapIndex, 0);
-    EXPECT_EQ(dayOf(jan.dSoc[leapIndex]), dec.nJD);
+    EXPECT_EQ(velmora::localDayNumber(jan.dSoc[leapIndex]), dec.nJD);
     // In the 2034 table the second entry is the leap month, so index 2 is month 12.
     const LICHVELMORA tet = freshDay(19, 2, 2034);
     EXPECT_EQ(tet.nThangSoc[1], 31);
@@ -113,7 +113,7 @@ TEST(Conversion, MonthPillarAndOfficerChangeOnTheTermsLocalDay) {
     int checked = 0;
     for (int year = 2000; year < 2040; ++year) {
         const LICHVELMORA probe = freshDay(4, 2, year);
-        const int termDay = dayOf(probe.dTietKhi[2]);
+        const int termDay = velmora::localDayNumber(probe.dTietKhi[2]);
         const double hourOfDay = (probe.dTietKhi[2] - (termDay - 0.5)) * 24;
         if (hourOfDay >= 12.0) continue;
         const SYSTEMTIME d = JD2ST(termDay - 0.5, 0.0);
@@ -187,15 +187,7 @@ TEST(Conversion, LunarToSolarEndsAsAFreshConversion) {
 }
 
 LICHVELMORA freshDayInZone(int day, int month, int year, double zone) {
-    LICHVELMORA rec;
-    std::memset(&rec, 0, sizeof rec);
-    rec.nNgay = day;
-    rec.nThang = month;
-    rec.nNam = year;
-    rec.nGio = 12;
-    rec.dMuiGio = zone;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
+    return velmora::freshDay(day, month, year, 12, 0, 0, zone);
 }
 
 TEST(Conversion, TablesFollowTheZone) {

@@ -1,6 +1,7 @@
 // Converts every day 1800-2199 with VelmoraLib and compares the lunar date with an independent
 // published table.
 #include <gtest/gtest.h>
+#include "VelmoraDay.h"
 
 #include <cstdio>
 #include <fstream>
@@ -120,14 +121,7 @@ LunarDay lunarOf(const LICHVELMORA& rec) {
 }
 
 LICHVELMORA freshRecord(int year, int month, int day, double zone) {
-    LICHVELMORA rec{};
-    rec.nGio = 12;
-    rec.nNgay = day;
-    rec.nThang = month;
-    rec.nNam = year;
-    rec.dMuiGio = zone;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
+    return velmora::freshDay(day, month, year, 12, 0, 0, zone);
 }
 
 struct DifferingRun {

@@ -1,6 +1,7 @@
-// Helpers shared by the library's tests: fresh day records and UTF-16 text.
+// Helpers shared by the library's tests: UTF-16 text and comparing whole records.
 #pragma once
 
+#include "VelmoraDay.h"
 #include "VelmoraLib.h"
 
 #include <cstring>
@@ -8,18 +9,8 @@
 
 namespace velmora::test {
 
-// A record converted afresh, as a client prepares one: zeroed, inputs set, DAD_ALL.
-inline LICHVELMORA freshDay(int day, int month, int year, int hour = 12) {
-    LICHVELMORA rec;
-    std::memset(&rec, 0, sizeof rec);
-    rec.nNgay = day;
-    rec.nThang = month;
-    rec.nNam = year;
-    rec.nGio = hour;
-    rec.dMuiGio = 7.0;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
-}
+// A record converted afresh, as a client prepares one.
+using velmora::freshDay;
 
 inline std::u16string text(const char16_t* s) { return std::u16string(s); }
 

@@ -1,5 +1,6 @@
 // Properties that hold for every day from 1800-01-01 to 2199-12-31.
 #include "VelmoraLib.h"
+#include "VelmoraDay.h"
 #include "lib/tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@ namespace {
 using velmora::test::freshDay;
 using velmora::test::sameRecord;
 
-int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
 
 struct DayInfo {
     int jd, year, month, day;
@@ -56,8 +56,8 @@ const Sweep& sweep() {
                               fresh.nThangAm, fresh.bNhuan, fresh.nSoNgayThangAm,
                               fresh.nChiSoThang, fresh.nCanChiNgay, fresh.nThu,
                               fresh.nCanChiNamTiet, fresh.nCanChiThangTiet,
-                              fresh.nJD == dayOf(fresh.dTietKhi[2]),
-                              fresh.nJD == dayOf(fresh.dTietKhi[fresh.nThang])});
+                              fresh.nJD == velmora::localDayNumber(fresh.dTietKhi[2]),
+                              fresh.nJD == velmora::localDayNumber(fresh.dTietKhi[fresh.nThang])});
 
             if (fresh.nNam == 2199 && fresh.nThang == 12 && fresh.nNgay == 31) break;
             if (stepped.nNgay < stepped.nSoNgay) {

@@ -1,5 +1,6 @@
 // Derived values of a day for the star rules.
 #include "suite/almanac/AlmanacDay.h"
+#include "VelmoraDay.h"
 
 #include <cmath>
 
@@ -11,18 +12,13 @@ int mod(int a, int n) {
     return ((a % n) + n) % n;
 }
 
-// Day number of a local Julian date.
-long long DayNumber(double localJd) {
-    return static_cast<long long>(std::floor(localJd + 0.5));
-}
-
 } // namespace
 
 int seasonIndex(const LICHVELMORA& rec) {
     const long long j = rec.nJD;
-    if (DayNumber(rec.dTietKhi[1]) <= j && j < DayNumber(rec.dTietKhi[4])) return 0;
-    if (DayNumber(rec.dTietKhi[4]) <= j && j < DayNumber(rec.dTietKhi[7])) return 1;
-    if (DayNumber(rec.dTietKhi[7]) <= j && j < DayNumber(rec.dTietKhi[11])) return 2;
+    if (velmora::localDayNumber(rec.dTietKhi[1]) <= j && j < velmora::localDayNumber(rec.dTietKhi[4])) return 0;
+    if (velmora::localDayNumber(rec.dTietKhi[4]) <= j && j < velmora::localDayNumber(rec.dTietKhi[7])) return 1;
+    if (velmora::localDayNumber(rec.dTietKhi[7]) <= j && j < velmora::localDayNumber(rec.dTietKhi[11])) return 2;
     return 3;
 }
 

@@ -1,5 +1,6 @@
 // Date line and cyclic-name line of the reading.
 #include "suite/almanac/DayLines.h"
+#include "VelmoraDay.h"
 
 #include "suite/text/TextFormat.h"
 
@@ -13,10 +14,6 @@ int mod(int a, int n) {
 }
 
 } // namespace
-
-std::u16string sexagenaryName(int index) {
-    return format(u"%s %s", {slotText(g_sCan[mod(index, 10)]), slotText(g_sChi[mod(index, 12)])});
-}
 
 std::u16string dateLine(const LICHVELMORA& rec) {
     const bool full = rec.nSoNgayThangAm == 30;

@@ -13,7 +13,4 @@ std::u16string dateLine(const LICHVELMORA& rec);
 // "Ngày Tân Mùi tháng Bính Dần năm Kỷ Sửu Sao ... trực ...".
 std::u16string cycleLine(const LICHVELMORA& rec);
 
-// Stem name, a space, branch name of a sexagenary index.
-std::u16string sexagenaryName(int index);
-
 } // namespace velmora::almanac

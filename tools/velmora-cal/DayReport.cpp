@@ -1,5 +1,6 @@
 // The day as text, for a terminal.
 #include "tools/velmora-cal/DayReport.h"
+#include "VelmoraDay.h"
 
 #include "tools/velmora-cal/Text.h"
 
@@ -8,16 +9,7 @@
 namespace velmora::cal {
 
 LICHVELMORA convertDay(int year, int month, int day, int hour, int minute) {
-    LICHVELMORA rec;
-    std::memset(&rec, 0, sizeof rec);
-    rec.nNam = year;
-    rec.nThang = month;
-    rec.nNgay = day;
-    rec.nGio = hour;
-    rec.nPhut = minute;
-    rec.dMuiGio = kHomeZone;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
+    return velmora::freshDay(day, month, year, hour, minute, 0, kHomeZone);
 }
 
 std::string lunarMonthText(const LICHVELMORA& rec) {

@@ -475,7 +475,7 @@ class AlmanacWindowTest : public QObject {
         }
         QCOMPARE(fontToFit(f1, QStringLiteral("Ngày 30"), boxRoom).pixelSize(), f1.pixelSize());
         for (int i = 0; i < 60; ++i)
-            QVERIFY2(width(9, 700, canChiName(i)) <= boxRoom, qPrintable(canChiName(i)));
+            QVERIFY2(width(9, 700, canChiText(i)) <= boxRoom, qPrintable(canChiText(i)));
     }
 };
 

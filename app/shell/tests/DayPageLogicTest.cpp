@@ -1,5 +1,6 @@
 // The day page's rules without a screen: layout, selection, the clock tick and the field lists.
 #include "app/shell/DayPageLayout.h"
+#include "VelmoraDay.h"
 #include "app/shell/DayPageModel.h"
 #include "app/shell/FieldChooser.h"
 #include "app/shell/LunarMonthList.h"
@@ -214,7 +215,7 @@ TEST(FieldChooser, ChoosingATermMovesToItsLocalDay) {
     for (int year = 2000; year < 2030; ++year) {
         CurrentDay d = dayAt(year, 1, 10);
         const double term = d.record.dTietKhi[3];
-        const int termDay = static_cast<int>(std::floor(term + 0.5));
+        const int termDay = velmora::localDayNumber(term);
         morningTerms += term < termDay; // before local noon
         ASSERT_TRUE(applyFieldChoice(FieldMinorTerm, 2, d.record));
         EXPECT_EQ(d.record.nJD, termDay) << year;

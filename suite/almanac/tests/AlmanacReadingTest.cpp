@@ -74,7 +74,7 @@ AlmanacStarRecord star(std::u16string name, std::u16string explanation, std::int
 }
 
 TEST(AlmanacGolden, TwentySixthJanuary2009MatchesReference) {
-    const auto rec = test::solarDay(26, 1, 2009);
+    const auto rec = test::freshDay(26, 1, 2009);
     ASSERT_EQ(rec.nNgayAm, 1);
     ASSERT_EQ(rec.nCanChiNgay, 7);
     const auto reading = ComposeAlmanacReading(rec, kShipped);

@@ -113,12 +113,12 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, Season,
 
 TEST(Season, RealYearChangesAtTheMinorTerms) {
     // 2009: Tiểu hàn 5 Jan, Thanh minh 4 Apr, Tiểu thử 7 Jul, Lập đông 7 Nov.
-    EXPECT_EQ(seasonIndex(test::solarDay(4, 1, 2009)), 3);
-    EXPECT_EQ(seasonIndex(test::solarDay(5, 1, 2009)), 0);
-    EXPECT_EQ(seasonIndex(test::solarDay(4, 4, 2009)), 1);
-    EXPECT_EQ(seasonIndex(test::solarDay(6, 7, 2009)), 1);
-    EXPECT_EQ(seasonIndex(test::solarDay(7, 7, 2009)), 2);
-    EXPECT_EQ(seasonIndex(test::solarDay(7, 11, 2009)), 3);
+    EXPECT_EQ(seasonIndex(test::freshDay(4, 1, 2009)), 3);
+    EXPECT_EQ(seasonIndex(test::freshDay(5, 1, 2009)), 0);
+    EXPECT_EQ(seasonIndex(test::freshDay(4, 4, 2009)), 1);
+    EXPECT_EQ(seasonIndex(test::freshDay(6, 7, 2009)), 1);
+    EXPECT_EQ(seasonIndex(test::freshDay(7, 7, 2009)), 2);
+    EXPECT_EQ(seasonIndex(test::freshDay(7, 11, 2009)), 3);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Compiling readable star rows into records and printing records back as rows.
 #include "tools/vansu-compile/src/StarSource.h"
+#include "VelmoraDay.h"
 
 #include "tools/vansu-compile/src/ValueNames.h"
 #include "VelmoraLib.h"
@@ -220,8 +221,7 @@ std::string formatValue(std::int32_t value) {
     if (value >= 20 && value <= 29) return velmora::text::utf16ToUtf8(g_sCan[value - 20]);
     if (value >= 101 && value <= 130) return "ngày " + std::to_string(value - 100);
     if (value >= 200 && value <= 259) {
-        const int i = value - 200;
-        return velmora::text::utf16ToUtf8(g_sCan[i % 10]) + " " + velmora::text::utf16ToUtf8(g_sChi[i % 12]);
+        return velmora::text::utf16ToUtf8(velmora::canChiName(value - 200));
     }
     return "?" + std::to_string(value);
 }
