@@ -5,7 +5,9 @@ namespace velmora::app {
 
 namespace {
 
-// Per slot: landscape, portrait, square. Slots 0..3 are not used by the page.
+// The calendar leaf's layout in 96-dpi units: the solar date large at the top left, the two terms
+// and the sun and moon below it, the lunar column at the right (landscape and square) or below
+// (portrait). Per slot: landscape, portrait, square. Slots 0..3 are not used by the page.
 constexpr SlotBox kSlots[kDayPageSlots][3] = {
     {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}},
     {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}},
