@@ -1,7 +1,7 @@
 // Costs of the library calls the programs make: a fresh conversion, a day step, a
 // year stepped day by day, a lunar-to-solar call, and rise and set times.
-#include "VelmoraLib.h"
 #include "VelmoraDay.h"
+#include "VelmoraLib.h"
 
 #include <benchmark/benchmark.h>
 

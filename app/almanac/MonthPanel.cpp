@@ -2,8 +2,8 @@
 #include "app/almanac/MonthPanel.h"
 
 #include "app/almanac/AlmanacLists.h"
-#include "platform/shell/DeviceKey.h"
 #include "app/almanac/MonthPanelPainter.h"
+#include "platform/shell/DeviceKey.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

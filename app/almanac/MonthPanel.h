@@ -4,8 +4,8 @@
 #include "app/almanac/AlmanacGrid.h"
 #include "app/shell/CurrentDay.h"
 
-#include <QImage>
 #include "platform/shell/ChooserPopup.h"
+#include <QImage>
 
 #include <QPointer>
 #include <QWidget>

@@ -1,9 +1,9 @@
 // The month panel's painter: boxes with their caption strips, the day cells, labels and focus.
 #include "app/almanac/MonthPanelPainter.h"
 
+#include "app/shell/LunarMonthList.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
-#include "app/shell/LunarMonthList.h"
 #include "platform/gdi/Shapes.h"
 
 namespace velmora::app {

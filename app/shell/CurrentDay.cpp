@@ -14,6 +14,8 @@ void CurrentDay::setToLocalTime(const SYSTEMTIME& now) {
     DoiAmDuong(&record, DAD_ALL);
 }
 
-void CurrentDay::refreshRiseSet() { riseSet = riseSetAtHome(record.nNgay, record.nThang, record.nNam); }
+void CurrentDay::refreshRiseSet() {
+    riseSet = riseSetAtHome(record.nNgay, record.nThang, record.nNam);
+}
 
 } // namespace velmora::app

@@ -15,8 +15,7 @@ namespace velmora::app {
 
 class DayPage : public QWidget {
     Q_OBJECT
-public:
-
+  public:
     DayPage(DayPageModel& model, QString programFolder, QWidget* parent = nullptr);
 
     DayPageModel& model() { return model_; }
@@ -39,17 +38,17 @@ public:
     // The page as painted now, for tests and benchmarks.
     QImage render();
 
-signals:
+  signals:
     void chooserOpened();
     void fullScreenToggled();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
-private:
+  private:
     void applyChoice(int row);
     DayPageScene scene() const;
 

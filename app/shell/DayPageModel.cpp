@@ -36,9 +36,13 @@ void DayPageModel::goToToday(const SYSTEMTIME& now) {
     repaint_ = true;
 }
 
-void DayPageModel::selectNext() { selected_ = selected_ >= 12 ? 0 : selected_ + 1; }
+void DayPageModel::selectNext() {
+    selected_ = selected_ >= 12 ? 0 : selected_ + 1;
+}
 
-void DayPageModel::selectPrevious() { selected_ = selected_ < 1 ? 12 : selected_ - 1; }
+void DayPageModel::selectPrevious() {
+    selected_ = selected_ < 1 ? 12 : selected_ - 1;
+}
 
 void DayPageModel::applyChoice(int n) {
     if (n >= 0) day_.followClock = false;

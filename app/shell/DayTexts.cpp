@@ -3,7 +3,9 @@
 
 namespace velmora::app {
 
-QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 QString termTime(double localJd) {
     const SYSTEMTIME t = JD2ST(localJd, 0.0);
@@ -16,6 +18,5 @@ QString clockText(double hours) {
     d2stime(hours, text);
     return QString::fromUtf16(text);
 }
-
 
 } // namespace velmora::app

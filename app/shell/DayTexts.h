@@ -16,5 +16,4 @@ QString termTime(double localJd);
 // "hh:mm" of local clock hours, or "--:--" for no event.
 QString clockText(double hours);
 
-
 } // namespace velmora::app

@@ -11,8 +11,9 @@ namespace velmora::app {
 
 namespace {
 
-QString sThu(int i) { return QString::fromUtf16(g_sThu[((i % 7) + 7) % 7]); }
-
+QString sThu(int i) {
+    return QString::fromUtf16(g_sThu[((i % 7) + 7) % 7]);
+}
 
 } // namespace
 
@@ -24,22 +25,26 @@ ChooserList chooserList(int field, const LICHVELMORA& d) {
         list.initial = d.nThang - 1;
         break;
     case FieldSolarYear:
-        for (int y = d.nNam - 50; y <= d.nNam + 49; ++y) list.entries << QStringLiteral("Năm %1").arg(y);
+        for (int y = d.nNam - 50; y <= d.nNam + 49; ++y)
+            list.entries << QStringLiteral("Năm %1").arg(y);
         list.initial = 50;
         break;
     case FieldSolarDay:
         for (int day = 1; day <= d.nSoNgay; ++day)
-            list.entries << QStringLiteral("%1 - %2").arg(day).arg(sThu(d.nThu - d.nNgay + day + 35));
+            list.entries << QStringLiteral("%1 - %2").arg(day).arg(
+                sThu(d.nThu - d.nNgay + day + 35));
         list.initial = d.nNgay - 1;
         break;
     case FieldMinorTerm:
         for (int i = 0; i < 12; ++i)
-            list.entries << QString::fromUtf16(g_sTietKhi[i]) + QStringLiteral(":  ") + termTime(d.dTietKhi[i + 1]);
+            list.entries << QString::fromUtf16(g_sTietKhi[i]) + QStringLiteral(":  ") +
+                                termTime(d.dTietKhi[i + 1]);
         list.initial = d.nThang - 1;
         break;
     case FieldMajorTerm:
         for (int i = 0; i < 12; ++i)
-            list.entries << QString::fromUtf16(g_sTrungKhi[i]) + QStringLiteral(": ") + termTime(d.dTrungKhi[i + 1]);
+            list.entries << QString::fromUtf16(g_sTrungKhi[i]) + QStringLiteral(": ") +
+                                termTime(d.dTrungKhi[i + 1]);
         list.initial = d.nThang - 1;
         break;
     case FieldLunarMonth: {
@@ -50,7 +55,8 @@ ChooserList chooserList(int field, const LICHVELMORA& d) {
     }
     case FieldLunarDay:
         for (int day = 1; day <= d.nSoNgayThangAm; ++day)
-            list.entries << QStringLiteral("%1 - ").arg(day) + canChiText(d.nCanChiNgay - d.nNgayAm + day + 60);
+            list.entries << QStringLiteral("%1 - ").arg(day) +
+                                canChiText(d.nCanChiNgay - d.nNgayAm + day + 60);
         list.initial = d.nNgayAm - 1;
         break;
     case FieldYearPillar:

@@ -24,13 +24,18 @@ QString lunarMonthEntry(const LICHVELMORA& rec, int k) {
     const int label = rec.nThangSoc[k];
     const QString month = label < 21 ? QStringLiteral("Tháng %1").arg(label)
                                      : QStringLiteral("Tháng %1 n").arg(label - 20);
-    return month + (k >= 0 && k < 15 && velmora::lunarMonthLength(rec, k) > 29 ? QStringLiteral(" (đ)") : QStringLiteral(" (t)"));
+    return month + (k >= 0 && k < 15 && velmora::lunarMonthLength(rec, k) > 29
+                        ? QStringLiteral(" (đ)")
+                        : QStringLiteral(" (t)"));
 }
 
 QString lunarMonthLabel(const LICHVELMORA& rec) {
     const bool full = rec.nSoNgayThangAm == 30;
-    if (rec.bNhuan) return full ? QStringLiteral("Tháng %1n (đ)").arg(rec.nThangAm) : QStringLiteral("Tháng %1n(t)").arg(rec.nThangAm);
-    return full ? QStringLiteral("Tháng %1 (đ)").arg(rec.nThangAm) : QStringLiteral("Tháng %1 (t)").arg(rec.nThangAm);
+    if (rec.bNhuan)
+        return full ? QStringLiteral("Tháng %1n (đ)").arg(rec.nThangAm)
+                    : QStringLiteral("Tháng %1n(t)").arg(rec.nThangAm);
+    return full ? QStringLiteral("Tháng %1 (đ)").arg(rec.nThangAm)
+                : QStringLiteral("Tháng %1 (t)").arg(rec.nThangAm);
 }
 
 QString canChiText(int index) {

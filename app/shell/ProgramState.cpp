@@ -5,6 +5,8 @@
 
 namespace velmora::app {
 
-void loadProgramState(ProgramState& state) { state.personal = readPersonalRecord(); }
+void loadProgramState(ProgramState& state) {
+    state.personal = readPersonalRecord();
+}
 
 } // namespace velmora::app

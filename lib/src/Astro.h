@@ -12,12 +12,12 @@ inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr double kDeg = kPi / 180.0;
 
 // Julian centuries from J2000 of a Julian date.
-inline double centuries(double jd) { return (jd - kJ2000) / 36525.0; }
+inline double centuries(double jd) {
+    return (jd - kJ2000) / 36525.0;
+}
 
 // x - trunc(x), plus 1 when negative: the fraction of a revolution.
 double frac(double x);
-
-
 
 // Apparent longitude of the Sun, degrees 0..360 (Meeus, low accuracy).
 double SunLongitude(double T);

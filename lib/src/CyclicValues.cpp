@@ -1,6 +1,6 @@
 // Sexagenary names of hour, day, month and year, the mansion, the day officer and the hour spirits.
-#include "lib/src/Astro.h"
 #include "VelmoraDay.h"
+#include "lib/src/Astro.h"
 #include "lib/src/Calendar.h"
 
 namespace velmora::calendar {
@@ -33,7 +33,8 @@ void ComputeCyclicValues(LICHVELMORA& rec) {
     const int yearPillar = rec.nCanChiNamTiet;
     if (rec.nJD >= velmora::localDayNumber(rec.dTietKhi[m])) {
         rec.nTruc = positiveMod(dayBranch - m + 12, 12);
-        rec.nCanChiThangTiet = positiveMod(beforeLapXuan ? 12 * (yearPillar + 1) + m : 12 * yearPillar + m, 60);
+        rec.nCanChiThangTiet =
+            positiveMod(beforeLapXuan ? 12 * (yearPillar + 1) + m : 12 * yearPillar + m, 60);
     } else {
         rec.nTruc = positiveMod(dayBranch - m + 13, 12);
         rec.nCanChiThangTiet =

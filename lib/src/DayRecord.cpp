@@ -1,6 +1,6 @@
 // DoiAmDuong: converting the day record between the solar and the lunar calendar.
-#include "lib/src/Astro.h"
 #include "VelmoraDay.h"
+#include "lib/src/Astro.h"
 #include "lib/src/Calendar.h"
 
 #include <cmath>
@@ -64,7 +64,9 @@ void solarToLunar(LICHVELMORA& rec, uint32_t flags) {
     rec.bNhuan = label > 20 ? 1 : 0;
     rec.nThangAm = label > 20 ? label - 20 : label;
     // Every day of the table's years lies in months 0..14, whose ends are in the table.
-    rec.nSoNgayThangAm = k < 15 ? velmora::localDayNumber(rec.dSoc[k + 1]) - velmora::localDayNumber(rec.dSoc[k]) : 30;
+    rec.nSoNgayThangAm =
+        k < 15 ? velmora::localDayNumber(rec.dSoc[k + 1]) - velmora::localDayNumber(rec.dSoc[k])
+               : 30;
     rec.nNgayAm = rec.nJD - velmora::localDayNumber(rec.dSoc[k]) + 1;
 }
 

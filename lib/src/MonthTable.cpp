@@ -1,6 +1,6 @@
 // The year's solar-term tables and the month table of new moons with their month numbers.
-#include "lib/src/Astro.h"
 #include "VelmoraDay.h"
+#include "lib/src/Astro.h"
 #include "lib/src/Calendar.h"
 
 #include <cmath>
@@ -37,7 +37,7 @@ void majorTerms(int year, double tz, double* z, int count) {
 // that selects it (the correction for the Earth's rotation depends on that step).
 // Values are kept, since the table asks for some lunations more than once.
 class LunationScan {
-public:
+  public:
     LunationScan(int year, double tz) : x0_(JD(1, 1, year - 1, 0.0)), tz_(tz) {}
 
     double at(long k) {
@@ -60,7 +60,7 @@ public:
         return k;
     }
 
-private:
+  private:
     static constexpr long kNone = -1000000;
     static constexpr int kSlots = 24;
 
@@ -177,7 +177,9 @@ Table buildTable(int year, double tz, const Table* next) {
 
 } // namespace
 
-void BuildMonthTable(LICHVELMORA& rec, int year) { store(buildTable(year, rec.dMuiGio, nullptr), rec); }
+void BuildMonthTable(LICHVELMORA& rec, int year) {
+    store(buildTable(year, rec.dMuiGio, nullptr), rec);
+}
 
 void buildMonthTableForDay(LICHVELMORA& rec, int year) {
     const Table current = buildTable(year, rec.dMuiGio, nullptr);

@@ -1,6 +1,6 @@
 // Solar-to-lunar and lunar-to-solar conversion of the day record, edge cases and mended faults.
-#include "VelmoraLib.h"
 #include "VelmoraDay.h"
+#include "VelmoraLib.h"
 #include "lib/tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@ namespace {
 using velmora::test::freshDay;
 using velmora::test::sameRecord;
 
-
 struct LunarCase {
     int day, month, year;
     int ngayAm, thangAm, nhuan, soNgayThangAm;
@@ -21,13 +20,13 @@ struct LunarCase {
 // Solar dates with their lunar dates in the official Vietnamese calendar, among
 // them the leap months that only a rule judged by local days gets right.
 const LunarCase kLunarCases[] = {
-    {26, 1, 2009, 1, 1, 0, 30},  {1, 1, 2000, 25, 11, 0, 30}, {14, 2, 2010, 1, 1, 0, 30},
-    {7, 2, 2008, 1, 1, 0, 30},   {23, 6, 2009, 1, 5, 1, 29},  {21, 5, 2012, 1, 4, 1, 29},
-    {22, 3, 2023, 1, 2, 1, 29},  {23, 5, 2001, 1, 4, 1, 29},  {21, 6, 2001, 1, 5, 0, 30},
-    {24, 10, 2014, 1, 9, 1, 29}, {23, 5, 2020, 1, 4, 1, 29},  {25, 7, 2025, 1, 6, 1, 29},
+    {26, 1, 2009, 1, 1, 0, 30},  {1, 1, 2000, 25, 11, 0, 30},  {14, 2, 2010, 1, 1, 0, 30},
+    {7, 2, 2008, 1, 1, 0, 30},   {23, 6, 2009, 1, 5, 1, 29},   {21, 5, 2012, 1, 4, 1, 29},
+    {22, 3, 2023, 1, 2, 1, 29},  {23, 5, 2001, 1, 4, 1, 29},   {21, 6, 2001, 1, 5, 0, 30},
+    {24, 10, 2014, 1, 9, 1, 29}, {23, 5, 2020, 1, 4, 1, 29},   {25, 7, 2025, 1, 6, 1, 29},
     {19, 2, 2015, 1, 1, 0, 29},  {22, 12, 2033, 1, 11, 1, 29}, {19, 2, 2034, 1, 1, 0, 29},
     {20, 1, 2034, 1, 12, 0, 30}, {18, 2, 2015, 30, 12, 0, 30}, {20, 1, 2015, 1, 12, 0, 30},
-    {21, 6, 2020, 1, 5, 0, 30},  {23, 8, 2025, 1, 7, 0, 30},  {21, 12, 2033, 30, 11, 0, 30},
+    {21, 6, 2020, 1, 5, 0, 30},  {23, 8, 2025, 1, 7, 0, 30},   {21, 12, 2033, 30, 11, 0, 30},
 };
 
 TEST(Conversion, SolarToLunar) {
@@ -45,15 +44,15 @@ TEST(Conversion, LunarNewYear2009InFull) {
     EXPECT_EQ(r.nJD, 2454858);
     EXPECT_EQ(r.nThu, 0);
     EXPECT_EQ(r.nSoNgay, 31);
-    EXPECT_EQ(r.nCanChiNam, 25);   // Kỷ Sửu
-    EXPECT_EQ(r.nCanChiThang, 2);  // Bính Dần
-    EXPECT_EQ(r.nCanChiNgay, 7);   // Tân Mùi
-    EXPECT_EQ(r.nCanChiNamTiet, 24); // still Mậu Tý before "Lập xuân"
+    EXPECT_EQ(r.nCanChiNam, 25);      // Kỷ Sửu
+    EXPECT_EQ(r.nCanChiThang, 2);     // Bính Dần
+    EXPECT_EQ(r.nCanChiNgay, 7);      // Tân Mùi
+    EXPECT_EQ(r.nCanChiNamTiet, 24);  // still Mậu Tý before "Lập xuân"
     EXPECT_EQ(r.nCanChiThangTiet, 1); // Ất Sửu
     EXPECT_EQ(r.nChiSoThang, 2);
     EXPECT_EQ(r.nThangSoc[2], 1);
-    EXPECT_EQ(r.nSoSoc, 14);       // 2009 has a leap month
-    EXPECT_EQ(r.nCanChiGio, 29);   // Quý Tị: hour Tị of a Tân day
+    EXPECT_EQ(r.nSoSoc, 14);     // 2009 has a leap month
+    EXPECT_EQ(r.nCanChiGio, 29); // Quý Tị: hour Tị of a Tân day
     EXPECT_EQ(r.nSao28, (2454858 + 11) % 28);
 }
 
@@ -194,7 +193,8 @@ TEST(Conversion, TablesFollowTheZone) {
     const LICHVELMORA seven = freshDayInZone(1, 6, 2009, 7.0);
     const LICHVELMORA eight = freshDayInZone(1, 6, 2009, 8.0);
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(eight.dSoc[i] - seven.dSoc[i], 1.0 / 24, 1e-9) << i;
-    for (int i = 0; i < 14; ++i) EXPECT_NEAR(eight.dTietKhi[i] - seven.dTietKhi[i], 1.0 / 24, 2e-5) << i;
+    for (int i = 0; i < 14; ++i)
+        EXPECT_NEAR(eight.dTietKhi[i] - seven.dTietKhi[i], 1.0 / 24, 2e-5) << i;
 }
 
 TEST(Conversion, ZoneDecidesTet1985) {

@@ -1,7 +1,7 @@
 // Converts every day 1800-2199 with VelmoraLib and compares the lunar date with an independent
 // published table.
-#include <gtest/gtest.h>
 #include "VelmoraDay.h"
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>

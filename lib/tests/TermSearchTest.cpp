@@ -22,8 +22,10 @@ TEST(TermSearch, FindsTheNextMultipleOfTheStep) {
         double start, step, longitude;
     };
     // Starts in December 2008: the next 15° is 255° ("Đại tuyết"), the next 30° is 270°.
-    const Case cases[] = {{JD(1, 12, 2008, 0.0), 15, 255}, {JD(1, 12, 2008, 0.0), 30, 270},
-                          {JD(10, 3, 2009, 0.0), 30, 0},  {JD(10, 3, 2009, 0.0), 15, 0}};
+    const Case cases[] = {{JD(1, 12, 2008, 0.0), 15, 255},
+                          {JD(1, 12, 2008, 0.0), 30, 270},
+                          {JD(10, 3, 2009, 0.0), 30, 0},
+                          {JD(10, 3, 2009, 0.0), 15, 0}};
     for (const auto& c : cases) {
         const double t = NextTermCrossing(c.start, c.step);
         EXPECT_GT(t, c.start);

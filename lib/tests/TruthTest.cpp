@@ -1,7 +1,7 @@
 // Checks VelmoraLib's solar terms, new moons and rise/set times against the PyEphem tables in
 // truth/.
-#include <gtest/gtest.h>
 #include "VelmoraDay.h"
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>

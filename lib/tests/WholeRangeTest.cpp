@@ -1,6 +1,6 @@
 // Properties that hold for every day from 1800-01-01 to 2199-12-31.
-#include "VelmoraLib.h"
 #include "VelmoraDay.h"
+#include "VelmoraLib.h"
 #include "lib/tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@ namespace {
 
 using velmora::test::freshDay;
 using velmora::test::sameRecord;
-
 
 struct DayInfo {
     int jd, year, month, day;
@@ -53,9 +52,9 @@ const Sweep& sweep() {
                                           std::to_string(fresh.nNam) + " " + field;
 
             s.days.push_back({fresh.nJD, fresh.nNam, fresh.nThang, fresh.nNgay, fresh.nNgayAm,
-                              fresh.nThangAm, fresh.bNhuan, fresh.nSoNgayThangAm,
-                              fresh.nChiSoThang, fresh.nCanChiNgay, fresh.nThu,
-                              fresh.nCanChiNamTiet, fresh.nCanChiThangTiet,
+                              fresh.nThangAm, fresh.bNhuan, fresh.nSoNgayThangAm, fresh.nChiSoThang,
+                              fresh.nCanChiNgay, fresh.nThu, fresh.nCanChiNamTiet,
+                              fresh.nCanChiThangTiet,
                               fresh.nJD == velmora::localDayNumber(fresh.dTietKhi[2]),
                               fresh.nJD == velmora::localDayNumber(fresh.dTietKhi[fresh.nThang])});
 

@@ -16,9 +16,15 @@ int mod(int a, int n) {
 
 int seasonIndex(const LICHVELMORA& rec) {
     const long long j = rec.nJD;
-    if (velmora::localDayNumber(rec.dTietKhi[1]) <= j && j < velmora::localDayNumber(rec.dTietKhi[4])) return 0;
-    if (velmora::localDayNumber(rec.dTietKhi[4]) <= j && j < velmora::localDayNumber(rec.dTietKhi[7])) return 1;
-    if (velmora::localDayNumber(rec.dTietKhi[7]) <= j && j < velmora::localDayNumber(rec.dTietKhi[11])) return 2;
+    if (velmora::localDayNumber(rec.dTietKhi[1]) <= j &&
+        j < velmora::localDayNumber(rec.dTietKhi[4]))
+        return 0;
+    if (velmora::localDayNumber(rec.dTietKhi[4]) <= j &&
+        j < velmora::localDayNumber(rec.dTietKhi[7]))
+        return 1;
+    if (velmora::localDayNumber(rec.dTietKhi[7]) <= j &&
+        j < velmora::localDayNumber(rec.dTietKhi[11]))
+        return 2;
     return 3;
 }
 

@@ -22,8 +22,8 @@ std::u16string departurePairs(int h, int first) {
     std::u16string out;
     for (int k = first; k < 6; k += 2) {
         if (k != first) out += u" ";
-        out += format(u"%s, %s (%s).", {slotText(g_sChi[(h + k) % 12]), slotText(g_sChi[(h + k + 6) % 12]),
-                                        departureQuality(k)});
+        out += format(u"%s, %s (%s).", {slotText(g_sChi[(h + k) % 12]),
+                                        slotText(g_sChi[(h + k + 6) % 12]), departureQuality(k)});
     }
     return out;
 }

@@ -56,13 +56,14 @@ void addBuiltInStars(const AlmanacDay& day, std::vector<AlmanacStarRecord>& good
     const int row = day.yearStem % 5;
     if (day.dayStem == kTueDucStem[row])
         good.push_back(builtInEntry(u"Tuế Đức", u"Đức thần của năm, mọi việc đều tốt", true));
-    if (day.dayBranch == kKimThanBranches[row].first || day.dayBranch == kKimThanBranches[row].second)
-        bad.push_back(
-            builtInEntry(u"Kim Thần Thất Sát", u"Sát khí của năm; kỵ động thổ, xây sửa nhà, đi xa", true));
+    if (day.dayBranch == kKimThanBranches[row].first ||
+        day.dayBranch == kKimThanBranches[row].second)
+        bad.push_back(builtInEntry(u"Kim Thần Thất Sát",
+                                   u"Sát khí của năm; kỵ động thổ, xây sửa nhà, đi xa", true));
     for (const auto& md : kThapAc[row]) {
         if (md.lunarMonth == day.lunarMonth && md.dayIndex == day.dayIndex) {
-            bad.push_back(builtInEntry(u"Thập Ác Đại Bại",
-                                u"Một trong mười ngày đại bại của năm; kỵ khởi sự lớn", true));
+            bad.push_back(builtInEntry(
+                u"Thập Ác Đại Bại", u"Một trong mười ngày đại bại của năm; kỵ khởi sự lớn", true));
             break;
         }
     }

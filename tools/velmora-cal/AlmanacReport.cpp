@@ -16,7 +16,9 @@ std::filesystem::path dataFolder() {
     return VELMORA_CAL_DATA_DIR;
 }
 
-std::string utf8Of(const std::u16string& s) { return utf8(s.c_str()); }
+std::string utf8Of(const std::u16string& s) {
+    return utf8(s.c_str());
+}
 
 } // namespace
 
@@ -26,13 +28,15 @@ AlmanacReport almanacReport(const LICHVELMORA& rec, bool html) {
     AlmanacReport report;
     std::vector<std::u16string> missing;
     if (html) {
-        const velmora::almanac::AlmanacReading reading = velmora::almanac::ComposeAlmanacReading(rec, files);
+        const velmora::almanac::AlmanacReading reading =
+            velmora::almanac::ComposeAlmanacReading(rec, files);
         report.text = utf8Of(reading.html) + "\n";
         missing = reading.missingFiles;
     } else {
         report.text = velmora::almanac::almanacReadingText(rec, files, &missing);
     }
-    for (const auto& name : missing) report.warnings.push_back(utf8Of(velmora::almanac::missingFileMessage(name)));
+    for (const auto& name : missing)
+        report.warnings.push_back(utf8Of(velmora::almanac::missingFileMessage(name)));
     return report;
 }
 

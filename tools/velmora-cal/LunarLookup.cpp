@@ -11,10 +11,11 @@ namespace velmora::cal {
 
 namespace {
 
-
 // A record holding the month table of lunar year `year`: 1 June always lies after
 // lunar new year, so its conversion reads that year's table.
-LICHVELMORA recordWithTableOf(int year) { return convertDay(year, 6, 1, 12, 0); }
+LICHVELMORA recordWithTableOf(int year) {
+    return convertDay(year, 6, 1, 12, 0);
+}
 
 // Index of the table's own month 1 (entry 2, or 3 after a leap month 11 or 12).
 int monthOneIndexOf(const LICHVELMORA& rec) {

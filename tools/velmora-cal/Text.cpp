@@ -1,7 +1,7 @@
 // Text helpers for the terminal calendar.
 #include "tools/velmora-cal/Text.h"
-#include "suite/text/Utf.h"
 #include "VelmoraDay.h"
+#include "suite/text/Utf.h"
 
 #include <cstdarg>
 #include <cstdio>

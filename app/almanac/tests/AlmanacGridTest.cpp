@@ -375,7 +375,8 @@ class ListPlacement : public QvgaScreen, public ::testing::WithParamInterface<Li
 
 TEST_P(ListPlacement, OverTheFieldAndInside) {
     const ListRectCase c = GetParam();
-    EXPECT_EQ(velmora::shell::keptInside(almanacListRect(c.field, c.orientation), c.client), c.want);
+    EXPECT_EQ(velmora::shell::keptInside(almanacListRect(c.field, c.orientation), c.client),
+              c.want);
 }
 
 INSTANTIATE_TEST_SUITE_P(

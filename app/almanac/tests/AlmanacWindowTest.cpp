@@ -1,18 +1,18 @@
 // The almanac window as a user meets it: the grid, keys, taps, lists, "Hôm nay", the soft keys,
 // message boxes, opening from the main window, and screenshots at every screen profile.
-#include "app/almanac/AlmanacLists.h"
 #include "app/almanac/AlmanacWindow.h"
-#include "platform/shell/Application.h"
-#include "platform/gdi/ColorRef.h"
+#include "app/almanac/AlmanacLists.h"
+#include "app/almanac/MonthPanelPainter.h"
 #include "app/res/CommandIds.h"
-#include "platform/shell/DeviceFrame.h"
-#include "platform/gdi/Font.h"
 #include "app/shell/LunarMonthList.h"
 #include "app/shell/MainWindow.h"
-#include "platform/shell/MessageBox.h"
-#include "app/almanac/MonthPanelPainter.h"
-#include "platform/shell/Screenshot.h"
 #include "app/shell/Tools.h"
+#include "platform/gdi/ColorRef.h"
+#include "platform/gdi/Font.h"
+#include "platform/shell/Application.h"
+#include "platform/shell/DeviceFrame.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/Screenshot.h"
 #include "suite/almanac/AlmanacReading.h"
 
 #include <QDir>
@@ -291,7 +291,8 @@ class AlmanacWindowTest : public QObject {
         QCOMPARE(list->property("controlId").toInt(), IdcFieldList);
         QCOMPARE(list->count(), 13);
         QCOMPARE(list->geometry(),
-                 shell::keptInside(almanacListRect(AlmanacLunarMonthBox, screen::Portrait), a.window->size()));
+                 shell::keptInside(almanacListRect(AlmanacLunarMonthBox, screen::Portrait),
+                                   a.window->size()));
         list->scrollToItem(list->item(5));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(5)).center());

@@ -5,10 +5,13 @@
 #include "app/personal/PersonalInfoDialog.h"
 #include "suite/today/TodayNotify.h"
 
+#include "platform/ipc/Endpoint.h"
+#include "platform/registry/RegistryKey.h"
+#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
-#include "platform/ipc/Endpoint.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/shell/Screenshot.h"
 #include <QDateTimeEdit>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -16,14 +19,11 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include "platform/registry/RegistryKey.h"
-#include "platform/screen/ScreenProfile.h"
-#include "platform/shell/Screenshot.h"
 #include <functional>
 #include <memory>
 
-using velmora::testing::TestDeviceRoot;
 using velmora::testing::kUserInfoFile;
+using velmora::testing::TestDeviceRoot;
 
 using namespace velmora;
 using namespace velmora::app;

@@ -51,7 +51,8 @@ int serve() {
             return 1;
         }
         if (msg == ping) return velmora::ipc::test::pingAnswer;
-        if (msg == velmora::ipc::test::msgClose) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (msg == velmora::ipc::test::msgClose)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return 0;
     });
     if (handle == 0) return 1;

@@ -1,13 +1,13 @@
 // Screenshots at every screen profile (frame with popup, dialog with Done, message box, text in
 // every alignment), written under the build folder for review, and the --screenshot run.
 #include "platform/shell/Screenshot.h"
-#include "platform/shell/Application.h"
-#include "platform/shell/DeviceFrame.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
+#include "platform/screen/ScreenProfile.h"
+#include "platform/shell/Application.h"
+#include "platform/shell/DeviceFrame.h"
 #include "platform/shell/FullScreenDialog.h"
 #include "platform/shell/MessageBox.h"
-#include "platform/screen/ScreenProfile.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // Tests of keys, menus, soft-key bars, the frame's layout, task bar clock and tap-and-hold.
+#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/DeviceKey.h"
 #include "platform/shell/Menu.h"
-#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "platform/shell/TapAndHold.h"
 

@@ -1,8 +1,8 @@
 // The composed document: golden output, star lists, missing files, escaping and length.
 #include "suite/almanac/AlmanacReading.h"
 #include "suite/almanac/StarFile.h"
-#include "suite/text/Utf.h"
 #include "suite/almanac/tests/TestSupport.h"
+#include "suite/text/Utf.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -86,7 +86,8 @@ TEST(AlmanacGolden, TwentySixthJanuary2009MatchesReference) {
 }
 
 TEST(AlmanacReading, NineStarThreeIsFirstBoldAuspiciousWithLegend) {
-    const auto html = readingHtml(manual(11, 2), {"/nonexistent/a", "/nonexistent/b"}); // (1 + 11) % 9
+    const auto html =
+        readingHtml(manual(11, 2), {"/nonexistent/a", "/nonexistent/b"}); // (1 + 11) % 9
     EXPECT_NE(html.find("<b>Sao tốt: </b><b>Sát Cống</b>"), std::string::npos) << html;
     EXPECT_NE(html.find("<b>+ Sát Cống: </b>Tốt mọi việc<br>"), std::string::npos);
 }

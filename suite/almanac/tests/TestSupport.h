@@ -14,8 +14,9 @@ namespace velmora::almanac::test {
 using velmora::freshDay;
 
 // The star rules' inputs, given directly: day index, lunar month and day, year stem, season.
-inline AlmanacDay day(int dayIndex, int lunarMonth, int lunarDay, int yearStem = 0, int season = 0) {
-    return AlmanacDay{dayIndex,  dayIndex % 10, dayIndex % 12, yearStem,
+inline AlmanacDay day(int dayIndex, int lunarMonth, int lunarDay, int yearStem = 0,
+                      int season = 0) {
+    return AlmanacDay{dayIndex,   dayIndex % 10, dayIndex % 12, yearStem,
                       lunarMonth, lunarDay,      season};
 }
 

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-using velmora::testing::TestDeviceRoot;
 using velmora::testing::kUserInfoFile;
+using velmora::testing::TestDeviceRoot;
 
 using namespace velmora::app;
 

@@ -8,8 +8,8 @@
 #include "suite/weather/WeatherLoader.h"
 #include "suite/weather/WeatherStore.h"
 
-#include <QDate>
 #include "platform/registry/RegistryKey.h"
+#include <QDate>
 
 using namespace velmora::weather;
 using velmora::registry::RegistryKey;
@@ -68,7 +68,8 @@ struct DatesCase {
     *os << c.label;
 }
 
-class ForecastDates : public velmora::testing::DeviceRootTest, public testing::WithParamInterface<DatesCase> {};
+class ForecastDates : public velmora::testing::DeviceRootTest,
+                      public testing::WithParamInterface<DatesCase> {};
 
 TEST_P(ForecastDates, MorningAndAfternoonAreTodayAndTheNineFollowingDays) {
     const QDate today = GetParam().today;
@@ -116,7 +117,8 @@ struct CurrentCase {
 
 const SYSTEMTIME kNow = at(2025, 2, 25, 14, 40);
 
-class CurrentSlot : public velmora::testing::DeviceRootTest, public testing::WithParamInterface<CurrentCase> {};
+class CurrentSlot : public velmora::testing::DeviceRootTest,
+                    public testing::WithParamInterface<CurrentCase> {};
 
 TEST_P(CurrentSlot, ComesFromTheRightValue) {
     const CurrentCase& c = GetParam();
@@ -226,7 +228,8 @@ struct NameCase {
     *os << c.label;
 }
 
-class CityName : public velmora::testing::DeviceRootTest, public testing::WithParamInterface<NameCase> {};
+class CityName : public velmora::testing::DeviceRootTest,
+                 public testing::WithParamInterface<NameCase> {};
 
 TEST_P(CityName, MissingIsEmptyAndUnreadableIsUnnamed) {
     ASSERT_TRUE(storeTableCity(5, 0));

@@ -2,9 +2,9 @@
 #include "tools/vansu-compile/src/StarSource.h"
 #include "VelmoraDay.h"
 
-#include "tools/vansu-compile/src/ValueNames.h"
 #include "VelmoraLib.h"
 #include "suite/text/Utf.h"
+#include "tools/vansu-compile/src/ValueNames.h"
 
 #include <algorithm>
 #include <array>
@@ -148,8 +148,8 @@ std::optional<AlmanacStarRecord> parseRow(std::string_view line, RowParser& p) {
         p.Fail("star name longer than " + std::to_string(velmora::almanac::kStarNameWidth - 1) +
                " characters");
     if (r.explanation.size() >= velmora::almanac::kStarExplanationWidth)
-        p.Fail("explanation longer than " + std::to_string(velmora::almanac::kStarExplanationWidth - 1) +
-               " characters");
+        p.Fail("explanation longer than " +
+               std::to_string(velmora::almanac::kStarExplanationWidth - 1) + " characters");
     if (fields[3] == kBold)
         r.emphasis = true;
     else if (fields[3] != "-")
@@ -242,8 +242,8 @@ std::string formatStarRow(const AlmanacStarRecord& r) {
     default:
         rule = joinSlots(r.values.data(), r.values.size(), ", ");
     }
-    return velmora::text::utf16ToUtf8(r.name) + " | " + std::to_string(r.kind) + " | " + rule + " | " +
-           (r.emphasis ? std::string(kBold) : std::string("-")) + " | " +
+    return velmora::text::utf16ToUtf8(r.name) + " | " + std::to_string(r.kind) + " | " + rule +
+           " | " + (r.emphasis ? std::string(kBold) : std::string("-")) + " | " +
            velmora::text::utf16ToUtf8(r.explanation);
 }
 

@@ -1,6 +1,6 @@
 // vansu-compile: compiles a readable star table into a star data file, or decodes one back.
-#include "tools/vansu-compile/src/StarSource.h"
 #include "suite/almanac/StarFile.h"
+#include "tools/vansu-compile/src/StarSource.h"
 
 #include <fstream>
 #include <iostream>

@@ -1,6 +1,6 @@
 // The shipped star tables: every built record decodes back to its source row.
-#include "tools/vansu-compile/src/StarSource.h"
 #include "suite/almanac/StarFile.h"
+#include "tools/vansu-compile/src/StarSource.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -31,7 +31,8 @@ class ShippedTable : public ::testing::TestWithParam<const char*> {};
 TEST_P(ShippedTable, BuiltRecordsDecodeToTheirSourceRows) {
     const std::string name = GetParam();
     const std::string source = readText(std::string(VANSU_SOURCE_DIR "/") + name + ".txt");
-    const auto built = velmora::almanac::readStarFile(std::string(VANSU_BUILT_DIR "/") + name + ".dat");
+    const auto built =
+        velmora::almanac::readStarFile(std::string(VANSU_BUILT_DIR "/") + name + ".dat");
     ASSERT_TRUE(built.has_value());
     const auto rows = sourceRows(source);
     ASSERT_EQ(built->size(), rows.size());
