@@ -1,4 +1,5 @@
 // Sun and moon places for an instant, and rise and set times for a local date.
+#include "VelmoraDay.h"
 #include "VelmoraLib.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,7 @@ constexpr double kLat = 21.3, kLon = 105.85;
 constexpr int kZone = 7;
 
 SYSTEMTIME localTime(int year, int month, int day, int hour, int minute = 0) {
-    SYSTEMTIME t{};
-    t.wYear = static_cast<uint16_t>(year);
-    t.wMonth = static_cast<uint16_t>(month);
-    t.wDay = static_cast<uint16_t>(day);
-    t.wHour = static_cast<uint16_t>(hour);
-    t.wMinute = static_cast<uint16_t>(minute);
-    return t;
+    return velmora::systemTime(year, month, day, hour, minute);
 }
 
 TEST(SunMoonData, DistancesAndDiameterThroughTheYear) {

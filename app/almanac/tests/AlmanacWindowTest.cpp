@@ -1,6 +1,7 @@
 // The almanac window as a user meets it: the grid, keys, taps, lists, "Hôm nay", the soft keys,
 // message boxes, opening from the main window, and screenshots at every screen profile.
 #include "app/almanac/AlmanacWindow.h"
+#include "VelmoraDay.h"
 #include "app/almanac/AlmanacLists.h"
 #include "app/almanac/MonthPanelPainter.h"
 #include "app/res/CommandIds.h"
@@ -13,6 +14,7 @@
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Screenshot.h"
+#include "platform/testing/ScreenTesting.h"
 #include "suite/almanac/AlmanacReading.h"
 
 #include <QDir>
@@ -34,13 +36,7 @@ namespace {
 const QString kFolder = QStringLiteral("\\Program Files\\LichVelmora");
 
 SYSTEMTIME at(int day, int month, int year) {
-    SYSTEMTIME t{};
-    t.wYear = uint16_t(year);
-    t.wMonth = uint16_t(month);
-    t.wDay = uint16_t(day);
-    t.wHour = 10;
-    t.wMinute = 30;
-    return t;
+    return velmora::systemTime(year, month, day, 10, 30);
 }
 
 // Presses OK on every message box that appears and remembers what it said.
@@ -393,11 +389,7 @@ class AlmanacWindowTest : public QObject {
     }
 
     // Screenshots for review, and the panel's texts measured against their boxes.
-    void screenshotsAtEveryProfile_data() {
-        QTest::addColumn<QString>("profile");
-        for (const char* name : {"qvga", "qvga-landscape", "square", "vga", "vga-landscape"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
+    void screenshotsAtEveryProfile_data() { velmora::testing::addProfileRows(); }
     void screenshotsAtEveryProfile() {
         QFETCH(QString, profile);
         QVERIFY(screen::select(profile));

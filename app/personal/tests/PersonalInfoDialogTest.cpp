@@ -1,5 +1,6 @@
 // Tests of the dialog "Thông tin cá nhân": its controls, saving and cancelling, the Today item's
 // notification, the menu bar failure, and screenshots at every screen profile.
+#include "platform/testing/ScreenTesting.h"
 #include "platform/testing/TestDeviceRoot.h"
 
 #include "app/personal/PersonalInfoDialog.h"
@@ -79,8 +80,7 @@ bool setTodayHandle(uint32_t handle) {
 }
 
 QString shotPath(const QString& name, const QString& profile) {
-    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
-    return QStringLiteral(SCREENSHOT_DIR "/%1-%2.png").arg(name, profile);
+    return velmora::testing::screenshotPath(QStringLiteral(SCREENSHOT_DIR), name, profile);
 }
 
 } // namespace
@@ -328,11 +328,7 @@ class PersonalInfoDialogTest : public QObject {
         QCOMPARE(root->get(kUserInfoFile), encodePersonalRecord(sample()));
     }
 
-    void screenshots_data() {
-        QTest::addColumn<QString>("profile");
-        for (const screen::Profile& p : screen::profiles())
-            QTest::newRow(qPrintable(p.name)) << p.name;
-    }
+    void screenshots_data() { velmora::testing::addProfileRows(); }
     void screenshots() {
         QFETCH(QString, profile);
         QVERIFY(screen::select(profile));

@@ -17,14 +17,7 @@ using velmora::screen::Portrait;
 using velmora::screen::Square;
 
 SYSTEMTIME at(int year, int month, int day, int hour, int minute, int second = 0) {
-    SYSTEMTIME t{};
-    t.wYear = static_cast<uint16_t>(year);
-    t.wMonth = static_cast<uint16_t>(month);
-    t.wDay = static_cast<uint16_t>(day);
-    t.wHour = static_cast<uint16_t>(hour);
-    t.wMinute = static_cast<uint16_t>(minute);
-    t.wSecond = static_cast<uint16_t>(second);
-    return t;
+    return velmora::systemTime(year, month, day, hour, minute, second);
 }
 
 CurrentDay dayAt(int year, int month, int day, int hour = 10, int minute = 30) {

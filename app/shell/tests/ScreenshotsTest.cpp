@@ -8,6 +8,7 @@
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/Screenshot.h"
+#include "platform/testing/ScreenTesting.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -27,8 +28,7 @@ int pixelsOf(const QImage& image, QColor color) {
 }
 
 QString shotPath(const QString& scene, const QString& profile) {
-    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
-    return QStringLiteral(SCREENSHOT_DIR "/%1-%2.png").arg(scene, profile);
+    return velmora::testing::screenshotPath(QStringLiteral(SCREENSHOT_DIR), scene, profile);
 }
 
 } // namespace
@@ -76,11 +76,7 @@ class ScreenshotsTest : public QObject {
                         images + QLatin1Char('/') + QLatin1String(name));
     }
 
-    void everyProfile_data() {
-        QTest::addColumn<QString>("profile");
-        for (const auto& p : velmora::screen::profiles())
-            QTest::newRow(qPrintable(p.name)) << p.name;
-    }
+    void everyProfile_data() { velmora::testing::addProfileRows(); }
 
     void everyProfile() {
         QFETCH(QString, profile);

@@ -1,5 +1,6 @@
 // Tests of the loaders on a real device registry: city choice, name, dates, current and hourly
 // slots.
+#include "VelmoraDay.h"
 #include "platform/testing/DeviceRootTest.h"
 
 #include "suite/weather/CityTable.h"
@@ -18,13 +19,7 @@ using velmora::registry::Status;
 namespace {
 
 SYSTEMTIME at(int y, int m, int d, int h, int min = 30) {
-    SYSTEMTIME t{};
-    t.wYear = uint16_t(y);
-    t.wMonth = uint16_t(m);
-    t.wDay = uint16_t(d);
-    t.wHour = uint16_t(h);
-    t.wMinute = uint16_t(min);
-    return t;
+    return velmora::systemTime(y, m, d, h, min);
 }
 
 // A slot that names where it was stored: its date, its code and an icon.
