@@ -18,7 +18,9 @@ class MonthPanel : public QWidget {
     MonthPanel(CurrentDay& day, AlmanacGridState& state, QWidget* parent = nullptr);
 
     // The open field list, or null.
-    velmora::shell::ChooserPopup* list() const { return list_; }
+    velmora::shell::ChooserPopup* list() const {
+        return list_ && list_->isOpen() ? list_.data() : nullptr;
+    }
     // Opens the selected field's list over the field (nothing for the grid or no field).
     void openList();
     void closeList();

@@ -107,7 +107,7 @@ void DayPage::openChooser() {
     if (field < 0 || field > 11) return;
     model_.chooserOpened();
     emit chooserOpened();
-    if (chooser_) {
+    if (chooser()) {
         chooser_->setFocus();
         return;
     }
@@ -119,25 +119,17 @@ void DayPage::openChooser() {
     // or left.
     const QRect place(slot.left(), slot.top(), slot.width() + (wide ? ScaleX(40) : 0), ScaleY(170));
     const ChooserList list = chooserList(field, model_.day().record);
-    chooser_ =
-        velmora::shell::ChooserPopup::open(this, place, list.entries, list.initial, IdcFieldList);
+    chooser_ = velmora::shell::ChooserPopup::open(this, place, list.entries, list.initial,
+                                                  IdcFieldList, this);
     connect(chooser_, &velmora::shell::ChooserPopup::chosen, this, &DayPage::applyChoice);
-    connect(chooser_, &velmora::shell::ChooserPopup::dismissed, this, [this] {
-        chooser_ = nullptr;
-        setFocus();
-        update();
-    });
 }
 
 void DayPage::closeChooser() {
-    if (chooser_) chooser_->dismiss();
-    chooser_ = nullptr;
+    if (chooser()) chooser_->dismiss();
 }
 
 void DayPage::applyChoice(int row) {
-    chooser_ = nullptr;
     model_.applyChoice(row);
-    setFocus();
     update();
 }
 

@@ -32,7 +32,10 @@ class DayPage : public QWidget {
     void goToToday();
     // Opens the list of the selected field (nothing for no field or the empty position).
     void openChooser();
-    velmora::shell::ChooserPopup* chooser() const { return chooser_; }
+    // The open field list, or null.
+    velmora::shell::ChooserPopup* chooser() const {
+        return chooser_ && chooser_->isOpen() ? chooser_.data() : nullptr;
+    }
     void closeChooser();
 
     // The page as painted now, for tests and benchmarks.
