@@ -16,6 +16,9 @@
 
 namespace velmora::app {
 
+using namespace velmora::personal;
+using namespace velmora::today;
+
 using screen::ScaleX;
 using screen::ScaleY;
 

@@ -5,6 +5,8 @@
 
 namespace velmora::app {
 
+using namespace velmora::personal;
+
 void loadProgramState(ProgramState& state) {
     state.personal = readPersonalRecord();
 }

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace velmora::app {
+namespace velmora::personal {
 
 PersonalRecord readPersonalRecord(const QString& devicePath) {
     const std::optional<QString> host = device::hostPath(devicePath);
@@ -48,4 +48,4 @@ bool writePersonalRecord(const PersonalRecord& record, const QString& devicePath
     return file.commit();
 }
 
-} // namespace velmora::app
+} // namespace velmora::personal

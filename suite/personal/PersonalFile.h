@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace velmora::app {
+namespace velmora::personal {
 
 inline const QString kPersonalFolder = QStringLiteral("\\My Documents\\LichVelmora");
 inline const QString kPersonalFile = QStringLiteral("\\My Documents\\LichVelmora\\userinfo.dat");
@@ -20,4 +20,4 @@ PersonalRecord readPersonalRecord(const QString& devicePath = kPersonalFile);
 // False when nothing could be written (the file is left as it was).
 bool writePersonalRecord(const PersonalRecord& record, const QString& devicePath = kPersonalFile);
 
-} // namespace velmora::app
+} // namespace velmora::personal

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace velmora::app {
+namespace velmora::personal {
 
 // Widths in characters, terminator included.
 inline constexpr int kNameWidth = 50;
@@ -59,4 +59,4 @@ template <std::size_t N> void setFieldText(char16_t (&field)[N], const QString& 
     setFieldText(field, static_cast<int>(N), text, static_cast<int>(N));
 }
 
-} // namespace velmora::app
+} // namespace velmora::personal

@@ -28,8 +28,10 @@ using velmora::testing::TestDeviceRoot;
 
 using namespace velmora;
 using namespace velmora::app;
+using namespace velmora::personal;
 using velmora::shell::IDCANCEL;
 using velmora::shell::IDOK;
+using velmora::today::notifyTodayItem;
 
 namespace {
 

@@ -10,7 +10,7 @@
 using velmora::testing::kUserInfoFile;
 using velmora::testing::TestDeviceRoot;
 
-using namespace velmora::app;
+using namespace velmora::personal;
 
 namespace {
 
