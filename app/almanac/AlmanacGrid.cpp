@@ -1,5 +1,6 @@
 // The almanac month panel's rules: geometry, cell contents, keys, taps and choosing a cell.
 #include "app/almanac/AlmanacGrid.h"
+#include "VelmoraDay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -92,8 +93,7 @@ QRect gridCellRect(int column, int row) {
 }
 
 int lunarMonthDays(const LICHVELMORA& day, int k) {
-    if (k < 0 || k > kLastMonthEntry) return 0;
-    return static_cast<int>(std::floor(day.dSoc[k + 1] + 0.5) - std::floor(day.dSoc[k] + 0.5));
+    return k < 0 || k > kLastMonthEntry ? 0 : velmora::lunarMonthLength(day, k);
 }
 
 int gridLunarDay(const LICHVELMORA& day, int index) {
@@ -157,17 +157,8 @@ QString lunarDayLabel(const LICHVELMORA& day) {
     return QStringLiteral("Ngày %1").arg(day.nNgayAm);
 }
 
-int lunarYearNumber(const LICHVELMORA& day) {
-    // The solar year's own cycle index is (nNam + 56) mod 60; before Tết the lunar year's is
-    // one less.
-    const int behind = mod(day.nNam + 56 - day.nCanChiNam, 60);
-    if (behind == 1) return day.nNam - 1;
-    if (behind == 59) return day.nNam + 1;
-    return day.nNam;
-}
-
 QString lunarYearLabel(const LICHVELMORA& day) {
-    return QStringLiteral("Năm %1").arg(lunarYearNumber(day), 4, 10, QLatin1Char('0'));
+    return QStringLiteral("Năm %1").arg(velmora::lunarYearOf(day), 4, 10, QLatin1Char('0'));
 }
 
 void AlmanacGridState::followDay(const LICHVELMORA& day) {

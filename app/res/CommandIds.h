@@ -91,13 +91,13 @@ enum ReminderControl : int {
 
 // The biorhythm window's menu 142 and its options dialog's menu 169.
 enum BiorhythmCommand : int {
-    CmdBiorhythmEnergy = 40044,    // "Năng lượng"
-    CmdBiorhythmEmotion = 40045,   // "Cảm xúc"
-    CmdBiorhythmIntellect = 40046, // "Trí tuệ"
-    CmdBiorhythmIntuition = 40047, // "Trực giác"
-    CmdBiorhythmAesthetic = 40048, // "Thẩm mỹ"
-    CmdBiorhythmSpiritual = 40049, // "Tâm linh"
-    CmdBiorhythmOptions = 40051,   // "Tùy chọn" and "XOY"
+    CmdBiorhythmEnergy = 40044,      // "Năng lượng"
+    CmdBiorhythmEmotion = 40045,     // "Cảm xúc"
+    CmdBiorhythmIntellect = 40046,   // "Trí tuệ"
+    CmdBiorhythmIntuition = 40047,   // "Trực giác"
+    CmdBiorhythmAesthetic = 40048,   // "Thẩm mỹ"
+    CmdBiorhythmSpiritual = 40049,   // "Tâm linh"
+    CmdBiorhythmOptions = 40051,     // "Tùy chọn" and "XOY"
     CmdBiorhythmOptionsSave = 40157, // "Lưu thông tin" of the options dialog
 };
 

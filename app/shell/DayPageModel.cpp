@@ -1,5 +1,6 @@
 // The day page's rules.
 #include "app/shell/DayPageModel.h"
+#include "VelmoraDay.h"
 
 #include "app/shell/DayTexts.h"
 #include "app/shell/FieldChooser.h"
@@ -12,13 +13,15 @@ void DayPageModel::initialise(const SYSTEMTIME& now) {
     selected_ = -1;
 }
 
-bool DayPageModel::tick(const SYSTEMTIME& now) {
+bool DayPageModel::tick(const SYSTEMTIME& clock) {
+    // A clock outside 1800-2199 is followed on the nearest supported day.
+    const SYSTEMTIME now = velmora::nearestSupportedMoment(clock);
     LICHVELMORA& r = day_.record;
     if (day_.followClock &&
         !(now.wMinute == r.nPhut && now.wHour == r.nGio && now.wDay == r.nNgay &&
           now.wMonth == r.nThang && now.wYear == r.nNam)) {
         const bool newDate = now.wDay != r.nNgay || now.wMonth != r.nThang || now.wYear != r.nNam;
-        setRecordTime(r, now);
+        velmora::setRecordTime(r, now);
         DoiAmDuong(&r, DAD_ALL);
         if (newDate) day_.refreshRiseSet();
         repaint_ = true;
@@ -31,17 +34,22 @@ bool DayPageModel::tick(const SYSTEMTIME& now) {
 void DayPageModel::goToToday(const SYSTEMTIME& now) {
     selected_ = -1;
     chooserMode_ = 0;
-    day_.setToLocalTime(now);
+    day_.goToNow(now);
     repaint_ = true;
 }
 
-void DayPageModel::selectNext() { selected_ = selected_ >= 12 ? 0 : selected_ + 1; }
+void DayPageModel::selectNext() {
+    selected_ = selected_ >= 12 ? 0 : selected_ + 1;
+}
 
-void DayPageModel::selectPrevious() { selected_ = selected_ < 1 ? 12 : selected_ - 1; }
+void DayPageModel::selectPrevious() {
+    selected_ = selected_ < 1 ? 12 : selected_ - 1;
+}
 
 void DayPageModel::applyChoice(int n) {
     if (n >= 0) day_.followClock = false;
     if (applyFieldChoice(selected_, n, day_.record)) {
+        day_.keepInSupportedRange();
         day_.refreshRiseSet();
         repaint_ = true;
     }

@@ -6,7 +6,7 @@
 namespace velmora::app {
 
 class DayPageModel {
-public:
+  public:
     explicit DayPageModel(CurrentDay& day) : day_(day) {}
 
     // The page's start: the present moment, following the clock, nothing selected.
@@ -17,8 +17,7 @@ public:
     // the page must be repainted.
     bool tick(const SYSTEMTIME& now);
 
-    // Back to the present moment; the selection is cleared. Following the clock is
-    // left as it is.
+    // Back to the present moment, following the clock again; the selection is cleared.
     void goToToday(const SYSTEMTIME& now);
 
     // -1 no field, 0..11 a field, 12 the empty position reached by cycling.
@@ -41,7 +40,7 @@ public:
     CurrentDay& day() { return day_; }
     const CurrentDay& day() const { return day_; }
 
-private:
+  private:
     CurrentDay& day_;
     int selected_ = -1;
     int chooserMode_ = 0;

@@ -18,8 +18,10 @@ struct LunarYearMonths {
 
 LunarYearMonths lunarYearMonths(const LICHVELMORA& rec);
 
-// Days of the month at table index k (29 or 30).
-int lunarMonthLength(const LICHVELMORA& rec, int k);
+// Moves the record to the same lunar month and day in another lunar year, at the same time of
+// day: a leap month goes to the same leap month when that year has one, else to the ordinary
+// month; a day 30 in a 29-day month becomes day 29.
+void moveToLunarYear(LICHVELMORA& rec, int lunarYear);
 
 // "Tháng 5", "Tháng 5 n" for a leap month, followed by " (đ)" or " (t)".
 QString lunarMonthEntry(const LICHVELMORA& rec, int k);
@@ -28,6 +30,6 @@ QString lunarMonthEntry(const LICHVELMORA& rec, int k);
 QString lunarMonthLabel(const LICHVELMORA& rec);
 
 // "Giáp Tý" for a sexagenary index.
-QString canChiName(int index);
+QString canChiText(int index);
 
 } // namespace velmora::app

@@ -18,7 +18,7 @@ namespace velmora::app {
 
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Builds the page, puts itself into the frame with menu bar 102 and starts the clock.
     MainWindow(ProgramState& state, velmora::shell::DeviceFrame& frame);
 
@@ -34,11 +34,12 @@ public:
     void setTool(int id, std::function<void(MainWindow&)> run) { tools_[id] = std::move(run); }
     bool hasTool(int id) const { return tools_.count(id) != 0; }
 
-signals:
+  signals:
     void closeRequested();
 
-private:
+  private:
     void leftSoftKey();
+    void tellClockOutsideRange(const SYSTEMTIME& clock);
     void runTool(int id);
 
     ProgramState& state_;
@@ -47,6 +48,7 @@ private:
     DayPage* page_;
     QPointer<velmora::shell::SoftKeyBar> bar_;
     std::map<int, std::function<void(MainWindow&)>> tools_;
+    bool toolRunning_ = false;
 };
 
 } // namespace velmora::app

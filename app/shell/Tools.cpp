@@ -31,7 +31,7 @@ void installTools(MainWindow& window) {
         dialog.exec();
     });
     window.setTool(CmdReminders, [](MainWindow& w) {
-        ReminderListDialog dialog(&w);
+        ReminderListDialog dialog(&w, w.state().reminderChangeMessage);
         dialog.exec();
     });
     window.setTool(CmdWeather, [tools](MainWindow& w) {

@@ -75,10 +75,11 @@ std::vector<MenuItem> ReminderListDialog::reminderMenu() {
             {CmdRemindersByKind, QStringLiteral("Theo thể loại"), MenuRadio, {}}};
 }
 
-ReminderListDialog::ReminderListDialog(QWidget* owner, const QString& filePath,
-                                       std::vector<MenuItem> menu, const QImage& strip)
-    : FullScreenDialog(owner, QStringLiteral("Lịch lễ hội, lịch nhắn"), menu), filePath_(filePath),
-      menu_(menu) {
+ReminderListDialog::ReminderListDialog(QWidget* owner, uint32_t changeMessage,
+                                       const QString& filePath, std::vector<MenuItem> menu,
+                                       const QImage& strip)
+    : FullScreenDialog(owner, QStringLiteral("Lịch lễ hội, lịch nhắn"), menu),
+      changeMessage_(changeMessage), filePath_(filePath), menu_(menu) {
     setObjectName(QStringLiteral("ReminderList"));
     menuBarFailed_ = !menu.empty() && softKeyBar()->rightMenu() == nullptr;
     icons_ = gdi::LoadImageListScaled(strip.isNull() ? reminderImageStrip() : strip,
@@ -183,7 +184,7 @@ void ReminderListDialog::save() {
     else if (saved.alarms > 0)
         shell::messageBox(nullptr, QStringLiteral("Đã thiết lập %1 thông báo").arg(saved.alarms),
                           QStringLiteral("OK"), shell::MB_OK);
-    AnnounceReminderChange();
+    today::AnnounceReminderChange(changeMessage_);
 }
 
 void ReminderListDialog::onCommand(int id) {

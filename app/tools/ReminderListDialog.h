@@ -22,10 +22,12 @@ class ReminderListDialog : public shell::FullScreenDialog {
     // Menu 158, shared by the list and the editor.
     static std::vector<shell::MenuItem> reminderMenu();
 
+    // changeMessage: the number of "VL_LICHNHAN_CHANGE" that a save announces to the Today item;
     // filePath: the reminder file's device path; menu and strip as the program's resources give
     // them (a menu that cannot make a bar, or a strip of fewer than 3 images, are told or shown as
     // the device would).
-    ReminderListDialog(QWidget* owner, const QString& filePath = reminders::kReminderFile,
+    ReminderListDialog(QWidget* owner, uint32_t changeMessage,
+                       const QString& filePath = reminders::kReminderFile,
                        std::vector<shell::MenuItem> menu = reminderMenu(),
                        const QImage& strip = QImage());
 
@@ -57,6 +59,7 @@ class ReminderListDialog : public shell::FullScreenDialog {
     void applyFullScreen();
     void fitList();
 
+    uint32_t changeMessage_;
     QString filePath_;
     ReminderListState state_;
     gdi::ImageList icons_;

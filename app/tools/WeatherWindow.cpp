@@ -73,7 +73,7 @@ WeatherWindow::WeatherWindow(QWidget* owner, ProgramState& state, uint32_t& city
 }
 
 bool WeatherWindow::onOpen() {
-    city_ = weather::ShownCity().value_or(0);
+    city_ = weather::shownCity().value_or(0);
     reload();
     return true;
 }
@@ -91,7 +91,7 @@ void WeatherWindow::reload() {
 void WeatherWindow::onCommand(int id) {
     switch (id) {
     case shell::IDOK:
-        weather::SetShownCity(city_);
+        weather::setShownCity(city_);
         done(id);
         break;
     case shell::IDCANCEL:
@@ -112,7 +112,7 @@ void WeatherWindow::onCommand(int id) {
 }
 
 void WeatherWindow::requestUpdate() {
-    if (!RequestTodayWeatherUpdate()) {
+    if (!today::requestTodayWeatherUpdate()) {
         shell::messageBox(
             this,
             QStringLiteral("Dự báo thời tiết do VelmoraToday tải về, nhưng VelmoraToday "

@@ -61,7 +61,7 @@ long long alarmOffset(const Occurrence& o) {
 } // namespace
 
 std::string reminderKey(const ReminderRecord& r, int sameBefore) {
-    std::string identity = almanac::Utf16ToUtf8(fieldText(r.title));
+    std::string identity = velmora::text::utf16ToUtf8(fieldText(r.title));
     identity += printed("|%d|%d|%d", r.day, r.month, r.solar) + printed("|%d", r.kind);
     char text[32];
     std::snprintf(text, sizeof text, "%016llx-%d", static_cast<unsigned long long>(fnv1a(identity)),

@@ -13,7 +13,7 @@ constexpr std::size_t kMaxLineOctets = 75;
 
 std::string escapeText(std::u16string_view text) {
     std::string out;
-    const std::string utf8 = almanac::Utf16ToUtf8(text);
+    const std::string utf8 = velmora::text::utf16ToUtf8(text);
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const char c = utf8[i];
         switch (c) {

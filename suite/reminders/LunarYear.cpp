@@ -6,7 +6,7 @@
 namespace velmora::reminders {
 
 LunarYear::LunarYear(int lunarYear) : year_(lunarYear) {
-    if (lunarYear < kFirstCalendarYear || lunarYear > kLastCalendarYear) return;
+    if (!isSupportedYear(lunarYear)) return;
     // 1 June always lies after the lunar new year, so its record holds that lunar year's table.
     base_ = freshDay(1, 6, lunarYear);
     int first = -1;

@@ -4,7 +4,7 @@
 
 #include "suite/reminders/LunarYear.h"
 
-#include "VelmoraLib.h"
+#include "VelmoraDay.h"
 
 #include <algorithm>
 
@@ -22,7 +22,7 @@ CivilDate dateOfDayNumber(int dayNumber) {
 }
 
 bool inCalendarRange(int year) {
-    return year >= kFirstCalendarYear && year <= kLastCalendarYear;
+    return isSupportedYear(year);
 }
 
 // How many cycle years to look past now's year before giving up: a lunar year's months 11 and 12
@@ -78,7 +78,7 @@ bool isAhead(const Occurrence& o, const LocalMoment& now) {
 std::optional<Occurrence> nextOccurrence(const ReminderRecord& r, const LocalMoment& now) {
     // A lunar year begins in late January or February, so the lunar year before now's year may
     // still have its months 11 and 12 ahead.
-    const int firstYear = std::max(kFirstCalendarYear, now.date.year - 1);
+    const int firstYear = std::max(kFirstSupportedYear, now.date.year - 1);
     for (int year = firstYear; year <= now.date.year + kYearsAhead && inCalendarRange(year);
          ++year) {
         const std::optional<Occurrence> o = occurrenceInYear(r, year);
@@ -91,7 +91,7 @@ std::vector<Occurrence> occurrencesBetween(const ReminderRecord& r, const CivilD
                                            const CivilDate& until) {
     std::vector<Occurrence> list;
     // The lunar year before from's year may still have its months 11 and 12 ahead.
-    for (int year = std::max(kFirstCalendarYear, from.year - 1);
+    for (int year = std::max(kFirstSupportedYear, from.year - 1);
          year < until.year + 1 && inCalendarRange(year); ++year) {
         const std::optional<Occurrence> o = occurrenceInYear(r, year);
         if (o && from <= o->date && o->date < until) list.push_back(*o);

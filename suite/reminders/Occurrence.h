@@ -10,10 +10,6 @@
 
 namespace velmora::reminders {
 
-// The years the calendar library computes.
-inline constexpr int kFirstCalendarYear = 1800;
-inline constexpr int kLastCalendarYear = 2199;
-
 struct CivilDate {
     int year = 0;
     int month = 0; // 1..12

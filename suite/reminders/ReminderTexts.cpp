@@ -53,7 +53,7 @@ std::u16string notificationBody(const ReminderRecord& r, const Occurrence& o) {
     if (const int ahead = daysBefore(r.advance); o.hasAlarm && ahead > 0) {
         char text[32];
         std::snprintf(text, sizeof text, " (còn %d ngày)", ahead);
-        body += almanac::Utf8ToUtf16(text);
+        body += velmora::text::utf8ToUtf16(text);
     }
     if (const std::u16string place = fieldText(r.place); !place.empty())
         body += u"\nĐịa điểm: " + place;

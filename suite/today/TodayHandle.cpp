@@ -3,7 +3,7 @@
 
 #include "platform/registry/RegistryKey.h"
 
-namespace velmora::app {
+namespace velmora::today {
 
 uint32_t todayItemHandle() {
     using registry::RegistryKey;
@@ -17,4 +17,4 @@ uint32_t todayItemHandle() {
     return handle;
 }
 
-} // namespace velmora::app
+} // namespace velmora::today

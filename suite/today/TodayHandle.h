@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
-namespace velmora::app {
+namespace velmora::today {
 
 // The DWORD "VelmoraToday" under HKEY_CURRENT_USER "Software\VelmoraSoft\LichVelmora\", or 0 when
 // the key or value is missing.
 uint32_t todayItemHandle();
 
-} // namespace velmora::app
+} // namespace velmora::today

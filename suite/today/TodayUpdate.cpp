@@ -5,11 +5,11 @@
 
 #include "platform/ipc/Messaging.h"
 
-namespace velmora::app {
+namespace velmora::today {
 
-bool RequestTodayWeatherUpdate(int timeoutMs) {
+bool requestTodayWeatherUpdate(int timeoutMs) {
     const uint32_t handle = todayItemHandle();
     return handle != 0 && ipc::post(handle, kCommandMessage, kTodayUpdateCommand, 0, timeoutMs);
 }
 
-} // namespace velmora::app
+} // namespace velmora::today

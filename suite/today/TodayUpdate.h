@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace velmora::app {
+namespace velmora::today {
 
 inline constexpr uint32_t kCommandMessage = 0x0111;    // WM_COMMAND
 inline constexpr uint32_t kTodayUpdateCommand = 40005; // the Today item's "Cập nhật"
@@ -12,6 +12,6 @@ inline constexpr uint32_t kTodayUpdateCommand = 40005; // the Today item's "Cậ
 // Today item keeps in the DWORD "VelmoraToday" under HKEY_CURRENT_USER
 // "Software\VelmoraSoft\LichVelmora\". False when no Today item runs (no value, or a handle nobody
 // answers on any more).
-bool RequestTodayWeatherUpdate(int timeoutMs = 1000);
+bool requestTodayWeatherUpdate(int timeoutMs = 1000);
 
-} // namespace velmora::app
+} // namespace velmora::today

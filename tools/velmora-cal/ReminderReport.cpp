@@ -19,7 +19,7 @@ using namespace velmora::reminders;
 namespace {
 
 std::string utf8(std::u16string_view text) {
-    return almanac::Utf16ToUtf8(text);
+    return velmora::text::utf16ToUtf8(text);
 }
 
 } // namespace

@@ -1,18 +1,20 @@
 // The almanac window as a user meets it: the grid, keys, taps, lists, "Hôm nay", the soft keys,
 // message boxes, opening from the main window, and screenshots at every screen profile.
-#include "app/almanac/AlmanacLists.h"
 #include "app/almanac/AlmanacWindow.h"
-#include "platform/shell/Application.h"
-#include "platform/gdi/ColorRef.h"
+#include "VelmoraDay.h"
+#include "app/almanac/AlmanacLists.h"
+#include "app/almanac/MonthPanelPainter.h"
 #include "app/res/CommandIds.h"
-#include "platform/shell/DeviceFrame.h"
-#include "platform/gdi/Font.h"
 #include "app/shell/LunarMonthList.h"
 #include "app/shell/MainWindow.h"
-#include "platform/shell/MessageBox.h"
-#include "app/almanac/MonthPanelPainter.h"
-#include "platform/shell/Screenshot.h"
 #include "app/shell/Tools.h"
+#include "platform/gdi/ColorRef.h"
+#include "platform/gdi/Font.h"
+#include "platform/shell/Application.h"
+#include "platform/shell/DeviceFrame.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/Screenshot.h"
+#include "platform/testing/ScreenTesting.h"
 #include "suite/almanac/AlmanacReading.h"
 
 #include <QDir>
@@ -34,13 +36,7 @@ namespace {
 const QString kFolder = QStringLiteral("\\Program Files\\LichVelmora");
 
 SYSTEMTIME at(int day, int month, int year) {
-    SYSTEMTIME t{};
-    t.wYear = uint16_t(year);
-    t.wMonth = uint16_t(month);
-    t.wDay = uint16_t(day);
-    t.wHour = 10;
-    t.wMinute = 30;
-    return t;
+    return velmora::systemTime(year, month, day, 10, 30);
 }
 
 // Presses OK on every message box that appears and remembers what it said.
@@ -225,11 +221,12 @@ class AlmanacWindowTest : public QObject {
         using K = QList<int>;
         QTest::newRow("arrows and 2 only") << 26 << K{Qt::Key_Up, Qt::Key_Left, Qt::Key_2} << -1
                                            << false << 1 << QDate(2009, 1, 26) << true;
+        // A pick in the grid, like a pick from a list, stops the day page following the clock.
         QTest::newRow("enter on the moved cursor") << 26 << K{Qt::Key_Down, Qt::Key_Return} << -1
-                                                   << false << 2 << QDate(2009, 2, 2) << true;
+                                                   << false << 2 << QDate(2009, 2, 2) << false;
         QTest::newRow("enter on the day's own cell")
-            << 26 << K{Qt::Key_Return} << -1 << false << 2 << QDate(2009, 1, 26) << true;
-        QTest::newRow("tap a cell") << 26 << K{} << 3 << false << 2 << QDate(2009, 1, 15) << true;
+            << 26 << K{Qt::Key_Return} << -1 << false << 2 << QDate(2009, 1, 26) << false;
+        QTest::newRow("tap a cell") << 26 << K{} << 3 << false << 2 << QDate(2009, 1, 15) << false;
         QTest::newRow("solar month list")
             << 26 << K{Qt::Key_1, Qt::Key_Return, Qt::Key_Down, Qt::Key_Return} << -1 << false << 2
             << QDate(2009, 2, 26) << false;
@@ -239,9 +236,10 @@ class AlmanacWindowTest : public QObject {
         QTest::newRow("lunar day list")
             << 26 << K{Qt::Key_4, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << -1
             << false << 2 << QDate(2009, 1, 28) << false;
+        // Lunar 1/1 Kỷ Sửu to lunar 1/1 Canh Dần, 14 February 2010.
         QTest::newRow("lunar year list")
             << 26 << K{Qt::Key_6, Qt::Key_Return, Qt::Key_Down, Qt::Key_Return} << -1 << false << 2
-            << QDate(2010, 1, 26) << false;
+            << QDate(2010, 2, 14) << false;
         QTest::newRow("escape closes a list unapplied")
             << 26 << K{Qt::Key_6, Qt::Key_Return, Qt::Key_Down, Qt::Key_Escape} << -1 << false << 1
             << QDate(2009, 1, 26) << true;
@@ -249,6 +247,10 @@ class AlmanacWindowTest : public QObject {
             << 26 << K{Qt::Key_1, Qt::Key_Return, Qt::Key_Down, Qt::Key_Right} << -1 << false << 1
             << QDate(2009, 1, 26) << true;
         QTest::newRow("hôm nay") << 3 << K{} << -1 << true << 2 << QDate(2009, 1, 26) << true;
+        // "Hôm nay" after a pick returns to the present and follows the clock again.
+        QTest::newRow("list pick, then hôm nay")
+            << 26 << K{Qt::Key_1, Qt::Key_Return, Qt::Key_Down, Qt::Key_Return} << -1 << true << 3
+            << QDate(2009, 1, 26) << true;
     }
     void everyChangeOfDayRecomposes() {
         QFETCH(int, startDay);
@@ -291,7 +293,8 @@ class AlmanacWindowTest : public QObject {
         QCOMPARE(list->property("controlId").toInt(), IdcFieldList);
         QCOMPARE(list->count(), 13);
         QCOMPARE(list->geometry(),
-                 shell::keptInside(almanacListRect(AlmanacLunarMonthBox, screen::Portrait), a.window->size()));
+                 shell::keptInside(almanacListRect(AlmanacLunarMonthBox, screen::Portrait),
+                                   a.window->size()));
         list->scrollToItem(list->item(5));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(5)).center());
@@ -391,12 +394,58 @@ class AlmanacWindowTest : public QObject {
         QVERIFY(!frame.findChild<AlmanacWindow*>());
     }
 
-    // Screenshots for review, and the panel's texts measured against their boxes.
-    void screenshotsAtEveryProfile_data() {
-        QTest::addColumn<QString>("profile");
-        for (const char* name : {"qvga", "qvga-landscape", "square", "vga", "vga-landscape"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+    // A day picked in the almanac (grid by tap, grid by keys and Enter, or a list) used to be
+    // shown on the day page for half a second, until the page's next tick went back to today.
+    void dayPickedInTheAlmanacDoesNotJumpBackToToday_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("tapColumn");
+        QTest::addColumn<QDate>("picked");
+        using K = QList<int>;
+        QTest::newRow("tap") << K{} << 3 << QDate(2009, 1, 15);
+        QTest::newRow("keys and enter")
+            << K{Qt::Key_Down, Qt::Key_Return} << -1 << QDate(2009, 2, 2);
+        QTest::newRow("solar month list")
+            << K{Qt::Key_1, Qt::Key_Return, Qt::Key_Down, Qt::Key_Return} << -1
+            << QDate(2009, 2, 26);
     }
+    void dayPickedInTheAlmanacDoesNotJumpBackToToday() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, tapColumn);
+        QFETCH(QDate, picked);
+        qputenv("VELMORA_NOW", "2009-01-26T10:30");
+        ProgramState state;
+        state.programFolder = kFolder;
+        shell::DeviceFrame frame;
+        auto* main = new MainWindow(state, frame);
+        installTools(*main);
+        frame.show();
+        QTimer::singleShot(0, [&] {
+            auto* almanac = frame.findChild<AlmanacWindow*>();
+            QVERIFY(almanac);
+            for (int k : keys) {
+                QWidget* target = almanac->panel()->list()
+                                      ? static_cast<QWidget*>(almanac->panel()->list())
+                                      : almanac->panel();
+                QTest::keyClick(target, Qt::Key(k));
+            }
+            if (tapColumn >= 0)
+                QTest::mouseClick(almanac->panel(), Qt::LeftButton, {},
+                                  gridCellRect(tapColumn, 2).center());
+            frame.taskBar()->findChild<QToolButton*>()->click(); // Done
+        });
+        main->onCommand(CmdAlmanac);
+        const LICHVELMORA& day = state.currentDay.record;
+        QCOMPARE(QDate(day.nNam, day.nThang, day.nNgay), picked);
+        // The clock moves past the page's next tick and on to the next minute.
+        qputenv("VELMORA_NOW", "2009-01-26T10:30:01");
+        main->dayPage()->clockTick();
+        qputenv("VELMORA_NOW", "2009-01-26T10:31");
+        main->dayPage()->clockTick();
+        QCOMPARE(QDate(day.nNam, day.nThang, day.nNgay), picked);
+    }
+
+    // Screenshots for review, and the panel's texts measured against their boxes.
+    void screenshotsAtEveryProfile_data() { velmora::testing::addProfileRows(); }
     void screenshotsAtEveryProfile() {
         QFETCH(QString, profile);
         QVERIFY(screen::select(profile));
@@ -430,15 +479,15 @@ class AlmanacWindowTest : public QObject {
     QDate dayWithMostStars() {
         static QDate best;
         if (best.isValid()) return best;
-        const almanac::StarFilePaths files{
+        const velmora::almanac::StarFilePaths files{
             (starDir(root.path()) + QStringLiteral("/vansutot.dat")).toStdString(),
             (starDir(root.path()) + QStringLiteral("/vansuxau.dat")).toStdString()};
         size_t most = 0;
         for (QDate d(2009, 1, 1); d.year() <= 2010; d = d.addDays(1)) {
             CurrentDay day;
             day.setToLocalTime(at(d.day(), d.month(), d.year()));
-            const almanac::AlmanacContent content =
-                almanac::CollectAlmanacContent(day.record, files);
+            const velmora::almanac::AlmanacContent content =
+                velmora::almanac::collectAlmanacContent(day.record, files);
             if (content.good.size() + content.bad.size() > most) {
                 most = content.good.size() + content.bad.size();
                 best = d;
@@ -475,7 +524,7 @@ class AlmanacWindowTest : public QObject {
         }
         QCOMPARE(fontToFit(f1, QStringLiteral("Ngày 30"), boxRoom).pixelSize(), f1.pixelSize());
         for (int i = 0; i < 60; ++i)
-            QVERIFY2(width(9, 700, canChiName(i)) <= boxRoom, qPrintable(canChiName(i)));
+            QVERIFY2(width(9, 700, canChiText(i)) <= boxRoom, qPrintable(canChiText(i)));
     }
 };
 

@@ -72,10 +72,13 @@ template <typename T> T* editorControl(ReminderListDialog& d, int id) {
 class ReminderWindowTest : public QObject {
     Q_OBJECT
     std::unique_ptr<TestDeviceRoot> root;
+    uint32_t change = 0; // "VL_LICHNHAN_CHANGE", as start-up registers it
 
   private slots:
     void init() {
         root = std::make_unique<TestDeviceRoot>("2025-03-01T09:00:00");
+        change = ipc::registerMessage(QStringLiteral("VL_LICHNHAN_CHANGE"));
+        QVERIFY(change >= 0xC000);
         velmora::testing::useProfile(QStringLiteral("qvga"));
     }
     void cleanup() { root.reset(); }
@@ -83,7 +86,7 @@ class ReminderWindowTest : public QObject {
     void opensSortedByDate() {
         QVERIFY(root->put(kFile, bytesOf(threeDates())));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         BoxWatcher boxes;
         runWith(dialog, [&] {
             QCOMPARE(f.frame.taskBar()->findChild<QLabel*>() != nullptr, true);
@@ -102,7 +105,7 @@ class ReminderWindowTest : public QObject {
     void aMissingFileIsCreatedQuietly() {
         QVERIFY(QDir().mkpath(root->host(QStringLiteral("My Documents/LichVelmora"))));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         BoxWatcher boxes;
         runWith(dialog,
                 [&] { QTimer::singleShot(50, &dialog, [&] { dialog.done(shell::IDCANCEL); }); });
@@ -113,7 +116,7 @@ class ReminderWindowTest : public QObject {
     void aFileThatCannotBeOpenedIsToldAndTheListStaysUsable() {
         QVERIFY(QDir().mkpath(root->host(kFile))); // a folder in the file's place
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         BoxWatcher boxes;
         runWith(dialog, [&] {
             QTRY_COMPARE(boxes.texts.size(), 1);
@@ -134,7 +137,7 @@ class ReminderWindowTest : public QObject {
         QVERIFY(root->put(kFile, bytesOf(threeDates())));
         const QByteArray before = root->get(kFile);
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             QTimer::singleShot(30, &dialog, [&] {
                 auto* title = editorControl<QLineEdit>(dialog, IdcReminderTitle);
@@ -161,7 +164,7 @@ class ReminderWindowTest : public QObject {
     void editingARow() {
         QVERIFY(root->put(kFile, bytesOf(threeDates())));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             dialog.select(2); // "Quốc khánh", 05/09 solar, alarm 1 at 07:00
             QTimer::singleShot(30, &dialog, [&] {
@@ -199,7 +202,7 @@ class ReminderWindowTest : public QObject {
     void deletingNeedsASelection() {
         QVERIFY(root->put(kFile, bytesOf(threeDates())));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             dialog.select(-1);
             dialog.softKeyBar()->action(CmdRemindersDelete)->trigger();
@@ -231,7 +234,7 @@ class ReminderWindowTest : public QObject {
             });
         QVERIFY(handle && setTodayHandle(handle));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         BoxWatcher boxes;
         runWith(dialog, [&] {
             dialog.softKeyBar()->action(CmdRemindersByTitle)->trigger();
@@ -258,7 +261,7 @@ class ReminderWindowTest : public QObject {
     void savingWithoutATodayItemStillWritesAndTells() {
         QVERIFY(root->put(kFile, bytesOf(threeDates())));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         BoxWatcher boxes;
         runWith(dialog, [&] {
             dialog.select(0);
@@ -273,7 +276,7 @@ class ReminderWindowTest : public QObject {
     void anEmptyListSavesAnEmptyFileWithoutAMessage() {
         QVERIFY(root->put(kFile, {}));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         BoxWatcher boxes;
         runWith(dialog, [&] {
             dialog.softKeyBar()->action(CmdRemindersSave)->trigger();
@@ -288,7 +291,7 @@ class ReminderWindowTest : public QObject {
     void aFailedSaveIsToldAndSetsNoAlarms() {
         QVERIFY(root->put(kFile, bytesOf(threeDates())));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         BoxWatcher boxes;
         runWith(dialog, [&] {
             QFile::remove(root->host(kFile));
@@ -306,7 +309,7 @@ class ReminderWindowTest : public QObject {
     void rowColours() {
         QVERIFY(root->put(kFile, bytesOf(threeDates())));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             dialog.select(1); // "Tết Trung thu"
             QWidget* viewport = dialog.listControl()->viewport();
@@ -336,7 +339,7 @@ class ReminderWindowTest : public QObject {
     void theZeroKeyTogglesFullScreen() {
         QVERIFY(root->put(kFile, bytesOf(threeDates())));
         ToolFrame f;
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             const QRect normal = dialog.geometry();
             QTest::keyClick(dialog.listControl(), Qt::Key_0);
@@ -359,7 +362,8 @@ class ReminderWindowTest : public QObject {
         ToolFrame f;
         QImage two(32, 16, QImage::Format_RGB32);
         two.fill(Qt::red);
-        ReminderListDialog dialog(&f.frame, kReminderFile, ReminderListDialog::reminderMenu(), two);
+        ReminderListDialog dialog(&f.frame, change, kReminderFile,
+                                  ReminderListDialog::reminderMenu(), two);
         runWith(dialog, [&] { dialog.done(shell::IDCANCEL); });
         QVERIFY(!dialog.listControl());
     }
@@ -367,7 +371,7 @@ class ReminderWindowTest : public QObject {
     void menuBarFailuresAreToldAndBothWindowsGoOn() {
         ToolFrame f;
         const std::vector<shell::MenuItem> broken{{0, QStringLiteral("Thêm mới"), 0, {}}};
-        ReminderListDialog dialog(&f.frame, kReminderFile, broken);
+        ReminderListDialog dialog(&f.frame, change, kReminderFile, broken);
         BoxWatcher boxes;
         runWith(dialog, [&] {
             QTRY_COMPARE(boxes.texts.size(), 1);
@@ -442,7 +446,7 @@ class ReminderWindowTest : public QObject {
         QVERIFY(root->put(kFile, bytesOf(records)));
         ToolFrame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
-        ReminderListDialog dialog(&f.frame);
+        ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             dialog.select(2);
             QVERIFY(velmora::testing::saveShot(f.frame, QStringLiteral("reminders")));

@@ -140,9 +140,9 @@ class WeatherCities : public velmora::testing::DeviceRootTest {};
 
 // The list offers the table; a position stands for the stored city of its subkey.
 TEST_F(WeatherCities, ATablePositionIsTheCityOfItsSubkey) {
-    ASSERT_TRUE(StoreCity(6, "Hồ Chí Minh", "vmxx0007", 0, 0));
-    ASSERT_TRUE(StoreCity(5, "Hà Nội", "vmxx0006", 1, 1));
-    ASSERT_TRUE(StoreCity(26, "Đà Nẵng", "vmxx0028", 2, 10000));
+    ASSERT_TRUE(storeCity(6, "Hồ Chí Minh", "vmxx0007", 0, 0));
+    ASSERT_TRUE(storeCity(5, "Hà Nội", "vmxx0006", 1, 1));
+    ASSERT_TRUE(storeCity(26, "Đà Nẵng", "vmxx0028", 2, 10000));
     EXPECT_EQ(sequenceNumberOfCity(6), 0u);
     EXPECT_EQ(sequenceNumberOfCity(5), 1u);
     EXPECT_FALSE(sequenceNumberOfCity(26)); // unchecked

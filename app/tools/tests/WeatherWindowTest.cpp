@@ -64,22 +64,22 @@ WeatherSlot slot(const QDate& d, int code, int icon, int temperature, int humidi
 // two slots of earlier days.
 void storeForecast(int index, uint32_t csd, int temperature) {
     const CityEntry& row = cityTable()[index];
-    QVERIFY(StoreCity(index, QString::fromUtf16(row.name), QString::fromUtf16(row.code), csd, csd));
+    QVERIFY(storeCity(index, QString::fromUtf16(row.name), QString::fromUtf16(row.code), csd, csd));
     if (csd >= kUncheckedCity) return;
-    QVERIFY(StoreUpdateTime(index, at(kToday, 9, 5)));
-    QVERIFY(StoreSlot(index, value::currentSlot, slot(kToday, -1, 28, temperature, 75)));
+    QVERIFY(storeUpdateTime(index, at(kToday, 9, 5)));
+    QVERIFY(storeSlot(index, value::currentSlot, slot(kToday, -1, 28, temperature, 75)));
     for (int j = 0; j < 10; ++j) {
         const QDate d = kToday.addDays(j);
         const int weekday = d.dayOfWeek() - 1; // g_sThu: 0 Monday
-        QVERIFY(StoreSlot(index, morningValueName(d.year(), d.month(), d.day()),
+        QVERIFY(storeSlot(index, morningValueName(d.year(), d.month(), d.day()),
                           slot(d, 32 + weekday, 30, temperature - 6, 85)));
-        QVERIFY(StoreSlot(index, afternoonValueName(d.year(), d.month(), d.day()),
+        QVERIFY(storeSlot(index, afternoonValueName(d.year(), d.month(), d.day()),
                           slot(d, 42 + weekday, 32, temperature, 60)));
     }
     QVERIFY(
-        StoreSlot(index, hourValueName(2025, 2, 25, 9), slot(QDate(2025, 2, 25), 9, 28, 20, 70)));
+        storeSlot(index, hourValueName(2025, 2, 25, 9), slot(QDate(2025, 2, 25), 9, 28, 20, 70)));
     QVERIFY(
-        StoreSlot(index, morningValueName(2025, 2, 20), slot(QDate(2025, 2, 20), 36, 30, 20, 70)));
+        storeSlot(index, morningValueName(2025, 2, 20), slot(QDate(2025, 2, 20), 36, 30, 20, 70)));
 }
 
 QStringList valueNames(int index) {
@@ -142,7 +142,7 @@ class WeatherWindowTest : public QObject {
         }
         QCOMPARE(nameOf(state.weather), QStringLiteral("Hồ Chí Minh")); // no "ThanhPho": 0
         QCOMPARE(state.weather.current.temperature, int8_t(33));
-        QVERIFY(SetShownCity(1));
+        QVERIFY(setShownCity(1));
         WeatherWindow window(&f.frame, state, city);
         runWith(window, [&] {
             QCOMPARE(window.title(), QStringLiteral("Dự báo thời tiết"));
@@ -194,7 +194,7 @@ class WeatherWindowTest : public QObject {
                 else
                     window.softKeyBar()->action(shell::IDCANCEL)->trigger();
             });
-            QCOMPARE(ShownCity(), done ? std::optional<uint32_t>(1) : std::nullopt);
+            QCOMPARE(shownCity(), done ? std::optional<uint32_t>(1) : std::nullopt);
         }
     }
 
@@ -230,7 +230,7 @@ class WeatherWindowTest : public QObject {
         ToolFrame f;
         WeatherWindow window(&f.frame, state, city);
         runWith(window, [&] {
-            QVERIFY(StoreSlot(6, value::currentSlot, slot(kToday, -1, 12, 35, 50)));
+            QVERIFY(storeSlot(6, value::currentSlot, slot(kToday, -1, 12, 35, 50)));
             QCOMPARE(state.weather.current.temperature, int8_t(33));
             window.softKeyBar()->action(CmdWeatherShow)->trigger();
             QCOMPARE(state.weather.current.temperature, int8_t(35));
@@ -247,8 +247,8 @@ class WeatherWindowTest : public QObject {
             ipc::registerEndpoint(&owner, [&](uint32_t m, uint32_t w, int32_t l) {
                 received.append({qint64(m), qint64(w), qint64(l)});
                 // The item downloads and stores, as its worker would.
-                StoreSlot(6, value::currentSlot, slot(kToday, -1, 4, 29, 90));
-                StoreUpdateTime(6, at(kToday, 9, 31));
+                storeSlot(6, value::currentSlot, slot(kToday, -1, 4, 29, 90));
+                storeUpdateTime(6, at(kToday, 9, 31));
                 return 0;
             });
         QVERIFY(handle && setTodayHandle(handle));

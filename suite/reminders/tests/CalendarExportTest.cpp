@@ -77,7 +77,7 @@ CivilDate dateOf(const icaltimetype& t) {
 }
 
 std::string utf8(std::u16string_view text) {
-    return almanac::Utf16ToUtf8(text);
+    return velmora::text::utf16ToUtf8(text);
 }
 
 // Every physical line ends with CRLF and holds at most 75 octets.
