@@ -8,6 +8,7 @@
 #include "platform/shell/FullScreenDialog.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Screenshot.h"
+#include "platform/testing/ScreenTesting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,9 +64,8 @@ inline void useProfile(const QString& name) {
 
 // Writes the device screen of frame as SCREENSHOT_DIR/<name>-<profile>.png; false on failure.
 inline bool saveShot(QWidget& frame, const QString& name) {
-    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
     return shell::saveScreenshot(
-        frame, QStringLiteral(SCREENSHOT_DIR "/%1-%2.png").arg(name, screen::current().name));
+        frame, screenshotPath(QStringLiteral(SCREENSHOT_DIR), name, screen::current().name));
 }
 
 // Ends every full-screen dialog still running, the innermost first: a failed check must not
