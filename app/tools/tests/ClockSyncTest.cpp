@@ -61,13 +61,9 @@ class ClockSyncTest : public QObject {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("releases");
         QTest::newRow("connected") << 0x10u << "Kết nối thành công " << false;
-        QTest::newRow("disconnected") << 0x20u << "Đã ngắt kết nối" << false;
         QTest::newRow("failed") << 0x21u << "Kết nối bị lỗi" << true;
-        QTest::newRow("cancelled") << 0x22u << "Bạn đã hủy kết nối" << true;
         QTest::newRow("no path") << 0x24u << "Không có đường dẫn" << true;
         QTest::newRow("waiting") << 0x40u << "Đang chờ kết nối" << false;
-        QTest::newRow("waiting disconnection") << 0x80u << "Chờ ngắt kết nối" << false;
-        QTest::newRow("waiting abort") << 0x81u << "Chờ hủy kết nối" << false;
         QTest::newRow("other failure") << 0x23u << "Không nhận dạng được" << true;
         QTest::newRow("other") << 0x01u << "Không nhận dạng được" << false;
     }

@@ -103,14 +103,6 @@ TEST(ReminderList, AddedRowsGoLastAndReplacedRowsKeepTheirPlace) {
     EXPECT_FALSE(s.replace(2, s.rows[0]));
 }
 
-TEST(ReminderList, SortCommands) {
-    EXPECT_EQ(sortOfCommand(CmdRemindersByTitle), ReminderSort::Title);
-    EXPECT_EQ(sortOfCommand(CmdRemindersByDate), ReminderSort::Date);
-    EXPECT_EQ(sortOfCommand(CmdRemindersByPlace), ReminderSort::Place);
-    EXPECT_EQ(sortOfCommand(CmdRemindersByKind), ReminderSort::Kind);
-    EXPECT_FALSE(sortOfCommand(CmdRemindersSave));
-}
-
 struct BellCase {
     int advance;
     bool bell;

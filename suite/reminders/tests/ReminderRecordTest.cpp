@@ -160,13 +160,4 @@ INSTANTIATE_TEST_SUITE_P(ReminderRecord, Advance,
                                            AdvanceCase{15, false, 0}, AdvanceCase{65535, false, 0},
                                            AdvanceCase{-1, false, 0}));
 
-TEST(ReminderRecord, KindNames) {
-    EXPECT_EQ(kindName(1), u"Ngày lễ");
-    EXPECT_EQ(kindName(2), u"Ngày hội");
-    EXPECT_EQ(kindName(3), u"Ngày giỗ");
-    EXPECT_EQ(kindName(4), u"Ngày hẹn");
-    EXPECT_TRUE(kindName(0).empty());
-    EXPECT_TRUE(kindName(5).empty());
-}
-
 } // namespace
