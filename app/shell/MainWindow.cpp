@@ -51,6 +51,13 @@ MainWindow::MainWindow(ProgramState& state, velmora::shell::DeviceFrame& frame)
     });
 
     connect(page_, &DayPage::clockOutsideRange, this, &MainWindow::tellClockOutsideRange);
+    // What went wrong while starting is told once the window is up.
+    if (!state.startUpProblems.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            velmora::shell::messageBox(this, state_.startUpProblems.join(QStringLiteral("\n\n")),
+                                       QStringLiteral("Có lỗi"),
+                                       velmora::shell::MB_OK | velmora::shell::MB_ICONWARNING);
+        });
     // The first reading of the clock, so that one outside the supported years is told at start.
     page_->clockTick();
     page_->startClock();

@@ -3,17 +3,23 @@
 #pragma once
 
 #include "app/shell/CurrentDay.h"
+#include "suite/personal/PersonalFile.h"
 #include "suite/personal/PersonalRecord.h"
 #include "suite/weather/WeatherView.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace velmora::app {
 
 struct ProgramState {
     CurrentDay currentDay;
-    QString programFolder;               // device path, no trailing backslash
-    personal::PersonalRecord personal{}; // read once at start-up; the personal dialog edits it
+    QString programFolder; // device path, no trailing backslash
+    // Read once at start-up; the personal dialog edits it.
+    personal::PersonalRecord personal{};
+    // What went wrong while starting (installation, the registry, userinfo.dat), in Vietnamese:
+    // the main window tells it once it is up.
+    QStringList startUpProblems;
     // The number of the registered message "VL_LICHNHAN_CHANGE" that announces a change of the
     // reminders to the Today item; registered at start-up.
     uint32_t reminderChangeMessage = 0;
