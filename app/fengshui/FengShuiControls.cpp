@@ -1,0 +1,37 @@
+// Finding controls by id, data file paths and the missing-file message.
+#include "app/fengshui/FengShuiControls.h"
+
+#include "suite/fengshui/DataFileMessages.h"
+
+#include "platform/device/DeviceRoot.h"
+#include "platform/shell/MessageBox.h"
+
+namespace velmora::app {
+
+QWidget* findControl(const QWidget& root, int id) {
+    for (QWidget* w : root.findChildren<QWidget*>())
+        if (w->property(kFengShuiControlIdProperty).toInt() == id) return w;
+    return nullptr;
+}
+
+QString fromU16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+std::filesystem::path dataFilePath(const QString& programFolder, std::u16string_view name) {
+    const auto host = device::hostPath(programFolder + QStringLiteral("\\Data\\") + fromU16(name));
+    return host ? std::filesystem::path(host->toStdString()) : std::filesystem::path();
+}
+
+void tellMissingDataFile(QWidget* owner, std::u16string_view name) {
+    shell::messageBox(owner, fromU16(fengshui::missingFileMessage(name)),
+                      fromU16(fengshui::kErrorCaption), shell::MB_OK | shell::MB_ICONERROR);
+}
+
+QString multiLineText(std::u16string_view text) {
+    QString shown = fromU16(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+} // namespace velmora::app

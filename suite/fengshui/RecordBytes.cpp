@@ -1,0 +1,91 @@
+// Byte-level helpers of the fixed-record files and the careful file reader.
+#include "suite/fengshui/RecordBytes.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmora::fengshui {
+
+void putInt32(std::span<std::uint8_t> record, std::size_t at, std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    for (std::size_t i = 0; i < 4; ++i) record[at + i] = static_cast<std::uint8_t>(u >> (8 * i));
+}
+
+std::int32_t getInt32(std::span<const std::uint8_t> record, std::size_t at) {
+    std::uint32_t u = 0;
+    for (std::size_t i = 0; i < 4; ++i) u |= std::uint32_t{record[at + i]} << (8 * i);
+    return static_cast<std::int32_t>(u);
+}
+
+void putText(std::span<std::uint8_t> record, std::size_t at, std::size_t width,
+             std::u16string_view text) {
+    const std::size_t n = std::min(text.size(), width - 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        record[at + 2 * i] = static_cast<std::uint8_t>(text[i] & 0xFF);
+        record[at + 2 * i + 1] = static_cast<std::uint8_t>(text[i] >> 8);
+    }
+    record[at + 2 * n] = 0;
+    record[at + 2 * n + 1] = 0;
+}
+
+std::u16string getText(std::span<const std::uint8_t> record, std::size_t at, std::size_t width) {
+    std::u16string text;
+    for (std::size_t i = 0; i < width; ++i) {
+        const auto c = static_cast<char16_t>(record[at + 2 * i] | (record[at + 2 * i + 1] << 8));
+        if (c == 0) break;
+        text.push_back(c);
+    }
+    return text;
+}
+
+std::optional<std::vector<std::uint8_t>> readRegularFile(const std::filesystem::path& path,
+                                                         std::size_t maxBytes) {
+    // Non-blocking, so that opening a FIFO returns at once; fstat then tells what was opened.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(maxBytes);
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        const ssize_t n = ::read(fd, bytes.data() + got, maxBytes - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        got += std::size_t(n);
+    }
+    ::close(fd);
+    bytes.resize(got);
+    return bytes;
+}
+
+bool writeFileWhole(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::filesystem::path temporary = path;
+    temporary += ".new";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += std::size_t(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temporary.c_str());
+    return ok;
+}
+
+} // namespace velmora::fengshui
