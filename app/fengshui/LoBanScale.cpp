@@ -66,8 +66,13 @@ LoBanScaleGeometry loBanScaleGeometry(int width, double length, int dpi) {
     g.rightLine = width - ScaleX(3) - 2 * shortTick();
     g.top = std::max(ScaleY(10), line / 2 + 1);
     g.width = width;
-    // Below the last millimetre: room for the last number and two lines of the last mark.
-    g.height = g.top + kScaleSpan * g.millimetre + 2 * line + ScaleY(2);
+    // Below the last millimetre: room for its number, and for the last marks' texts so that
+    // none is cut (a text on two lines may reach past the scale's end).
+    g.height = g.top + kScaleSpan * g.millimetre + line / 2 + ScaleY(2);
+    for (const PlacedMark& placed : placeLoBanMarks(g, length)) {
+        const int lines = int(placed.text.count(QLatin1Char('\n'))) + 1;
+        g.height = std::max(g.height, placed.tickY + 1 + lines * line + ScaleY(1));
+    }
     return g;
 }
 

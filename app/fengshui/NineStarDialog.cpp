@@ -64,7 +64,7 @@ bool readNineStar(NineStarView& view, const std::vector<NineStarRecord>& records
 
 NineStarLayout nineStarLayout(QSize client, int rowHeight) {
     NineStarLayout l;
-    const int margin = ScaleX(4), gap = ScaleY(3), labelWidth = ScaleX(62);
+    const int margin = ScaleX(4), gap = ScaleY(3), labelWidth = ScaleX(56);
     l.picture = QRect(client.width() - margin - ScaleX(75), margin, ScaleX(75), ScaleY(100));
     const int fieldX = margin + labelWidth;
     const int fieldWidth = std::max(ScaleX(40), l.picture.left() - ScaleX(6) - fieldX);

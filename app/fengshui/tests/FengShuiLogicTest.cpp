@@ -99,7 +99,9 @@ TEST_P(EveryProfile, HouseChartIsDrawnOffScreenCellByCell) {
     int red = 0;
     for (int c = 0; c <= kChartCentre; ++c) {
         const QRect cell = chartCellRect(chart, c);
+        // The grey frame is whole, its bottom-right corner too.
         EXPECT_EQ(image.pixelColor(cell.topLeft()), QColor(0xA0, 0xA0, 0xA0)) << c;
+        EXPECT_EQ(image.pixelColor(cell.bottomRight()), QColor(0xA0, 0xA0, 0xA0)) << c;
         EXPECT_EQ(image.pixelColor(cell.topLeft() + QPoint(2, 2)), QColor(Qt::white)) << c;
         int dark = 0;
         for (int y = cell.top() + 1; y < cell.bottom(); ++y)
@@ -150,6 +152,8 @@ TEST_P(EveryProfile, LoBanMarksFitTheirBandsAndColumns) {
             const QStringList lines = placed.text.split(QLatin1Char('\n'));
             for (const QString& line : lines)
                 EXPECT_LE(fm.horizontalAdvance(line), placed.textBox.width()) << line.toStdString();
+            // The canvas reaches far enough down for every text, the last marks' too.
+            EXPECT_LE(placed.textBox.top() + int(lines.size()) * gdi::lineHeight(fm), g.height);
             // A band shorter than its text is only ever the last one, cut by the canvas.
             if (placed.textBox.bottom() < g.height - 1) {
                 EXPECT_LE(int(lines.size()) * gdi::lineHeight(fm), placed.textBox.height() + 1)
@@ -334,6 +338,8 @@ TEST_P(EveryProfile, NineStarPictureBesideTheControlsAndTheReadingBelow) {
 } // namespace velmora::app
 
 int main(int argc, char** argv) {
+    // Fonts need a GUI application; no display is needed, also when the tests are listed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -18,10 +18,14 @@ TEST(NineStarPicture, TheStarStandsOutOfItsSky) {
         SCOPED_TRACE(n);
         const QImage image = starImage(n);
         ASSERT_EQ(image.size(), QSize(150, 200));
-        // The disc's middle against the sky at the top corner: a star the eye finds at once.
+        // Round the star's place, something stands out from the sky at the top corner (the
+        // disc, or for the dark La Hầu its corona): a star the eye finds at once.
         const QRgb sky = image.pixel(2, 2);
-        const QRgb star = image.pixel(75, 92);
-        EXPECT_GE(contrast(sky, star), 2.0);
+        double strongest = 1;
+        for (int y = 92 - 50; y <= 92 + 50; y += 2)
+            for (int x = 75 - 50; x <= 75 + 50; x += 2)
+                strongest = std::max(strongest, contrast(sky, image.pixel(x, y)));
+        EXPECT_GE(strongest, 4.0);
         // A night sky: the corner is dark.
         EXPECT_LT(luminance(sky), 0.1);
     }
