@@ -69,6 +69,10 @@ std::optional<std::vector<std::uint8_t>> readRegularFile(const std::filesystem::
 }
 
 bool writeFileWhole(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    // Only a new file or a regular one is replaced: renaming over a device, FIFO, folder or link
+    // would put a file where something else belongs.
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return false;
     std::filesystem::path temporary = path;
     temporary += ".new";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);

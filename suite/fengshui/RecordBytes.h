@@ -37,7 +37,9 @@ std::vector<Record> decodeRecords(std::span<const std::uint8_t> bytes, Decode de
     return records;
 }
 
-// Writes bytes whole beside the file and renames them into place; false when that fails.
+// Writes bytes whole beside the file and renames them into place; false when that fails or when
+// the path holds something other than a regular file (a device, FIFO, folder or link), which is
+// left as it was.
 bool writeFileWhole(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 } // namespace velmora::fengshui

@@ -180,6 +180,23 @@ TEST_F(RecordFiles, WrittenFilesReadBack) {
     EXPECT_FALSE(writeHexagramFile(dir / "no-folder" / "64quai.dat", hexagrams));
 }
 
+// Renaming the new file into place would have replaced a device node or FIFO with a file.
+TEST_F(RecordFiles, WritingOverAFifoFolderOrLinkIsRefusedAndLeavesIt) {
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    fs::create_directory(dir / "folder");
+    const fs::path target = put("target.dat", {9});
+    fs::create_symlink(target, dir / "link");
+    const std::vector<NineStarRecord> stars{{0, 1, 6, u"La Hầu", u"x"}};
+    for (const char* name : {"fifo", "folder", "link"}) {
+        EXPECT_FALSE(writeNineStarFile(dir / name, stars)) << name;
+        EXPECT_FALSE(fs::exists(dir / (std::string(name) + ".new"))) << name;
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
+    EXPECT_TRUE(fs::is_directory(dir / "folder"));
+    EXPECT_TRUE(fs::is_symlink(dir / "link"));
+    EXPECT_EQ(readRegularFile(target, 10), (std::vector<std::uint8_t>{9}));
+}
+
 TEST(HexagramLookup, ByNormalisedPatternAndByName) {
     const std::vector<HexagramRecord> records{{u"||::|:", u"Thủy Trạch Tiết", u"", u"", u""},
                                               {u":|::||", u"Phong Thủy Hoán", u"", u"", u""}};
