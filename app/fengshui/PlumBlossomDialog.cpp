@@ -5,6 +5,7 @@
 #include "app/res/CommandIds.h"
 #include "suite/fengshui/DataFileMessages.h"
 
+#include "VelmoraDay.h"
 #include "platform/screen/ScreenProfile.h"
 #include "platform/shell/MessageBox.h"
 
@@ -70,13 +71,8 @@ QWidget* PlumBlossomDialog::control(int id) const {
 
 fengshui::PlumMoment PlumBlossomDialog::moment() const {
     const QDateTime t = picker_->dateTime();
-    SYSTEMTIME st{};
-    st.wYear = uint16_t(t.date().year());
-    st.wMonth = uint16_t(t.date().month());
-    st.wDay = uint16_t(t.date().day());
-    st.wHour = uint16_t(t.time().hour());
-    st.wMinute = uint16_t(t.time().minute());
-    return fengshui::plumMoment(st);
+    return fengshui::plumMoment(systemTime(t.date().year(), t.date().month(), t.date().day(),
+                                           t.time().hour(), t.time().minute()));
 }
 
 void PlumBlossomDialog::finish(const fengshui::PlumCast& cast) {

@@ -1,15 +1,15 @@
 // The tool windows the main menu opens, attached to their commands.
 #include "app/shell/Tools.h"
 
-#include "app/shell/AboutDialog.h"
 #include "app/almanac/AlmanacWindow.h"
-#include "app/res/CommandIds.h"
-#include "app/personal/PersonalInfoDialog.h"
 #include "app/fengshui/HouseTrigramDialog.h"
 #include "app/fengshui/IChingDialog.h"
 #include "app/fengshui/LoBanRulerDialog.h"
 #include "app/fengshui/NineStarDialog.h"
 #include "app/fengshui/SixtyCycleDialog.h"
+#include "app/personal/PersonalInfoDialog.h"
+#include "app/res/CommandIds.h"
+#include "app/shell/AboutDialog.h"
 #include "platform/device/RandomBytes.h"
 #include "suite/personal/PersonalFields.h"
 
@@ -19,7 +19,7 @@ namespace {
 
 // The owner's birth date as the personal record holds it (01/01/1990 until one is set).
 QDate ownerBirth(MainWindow& w) {
-    return birthOf(w.state().personal.birth).date();
+    return personal::birthOf(w.state().personal.birth).date();
 }
 
 // The day page's day and time.

@@ -1,5 +1,6 @@
 // The feng-shui windows as a user meets them: opened from the main menu, their controls, the
 // look-ups in the shipped data files, casting, missing and hostile files, and screenshots.
+#include "VelmoraDay.h"
 #include "app/fengshui/CoinCastDialog.h"
 #include "app/fengshui/FengShuiControls.h"
 #include "app/fengshui/HouseTrigramDialog.h"
@@ -19,6 +20,7 @@
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Screenshot.h"
+#include "platform/testing/ScreenTesting.h"
 #include "platform/testing/TestDeviceRoot.h"
 
 #include <QCheckBox>
@@ -144,7 +146,7 @@ class FengShuiWindowTest : public QObject {
 
         ProgramState state;
         state.programFolder = kFolder;
-        state.currentDay.setToLocalTime(SYSTEMTIME{2009, 1, 1, 26, 10, 30, 0, 0});
+        state.currentDay.setToLocalTime(velmora::systemTime(2009, 1, 26, 10, 30));
         shell::DeviceFrame frame;
         auto* window = new MainWindow(state, frame);
         installTools(*window);
@@ -478,20 +480,14 @@ class FengShuiWindowTest : public QObject {
 
     // Screenshots for review: every window at the three screens of the issue, the two charts at
     // every screen profile.
-    void screenshots_data() {
-        QTest::addColumn<QString>("profile");
-        for (const char* name :
-             {"qvga", "qvga-landscape", "square", "vga", "vga-landscape", "wvga"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
+    void screenshots_data() { velmora::testing::addProfileRows(); }
     void screenshots() {
         QFETCH(QString, profile);
         useProfile(profile);
-        QVERIFY(QDir().mkpath(QStringLiteral(FENGSHUI_SHOT_DIR)));
         const auto shot = [&](QWidget& frame, const char* name) {
             QCoreApplication::processEvents(); // layouts settle as they would before a paint
-            const QString path =
-                QStringLiteral(FENGSHUI_SHOT_DIR "/%1-%2.png").arg(QLatin1String(name), profile);
+            const QString path = velmora::testing::screenshotPath(QStringLiteral(FENGSHUI_SHOT_DIR),
+                                                                  QLatin1String(name), profile);
             QString error;
             QVERIFY2(shell::saveScreenshot(frame, path, &error), qPrintable(error));
         };

@@ -1,6 +1,8 @@
 // Line symbols, resulting and mutual hexagrams, and both ways of casting.
 #include "suite/fengshui/Hexagram.h"
 
+#include "VelmoraDay.h"
+
 #include <gtest/gtest.h>
 
 namespace velmora::fengshui {
@@ -80,13 +82,7 @@ TEST(PlumBlossom, NumberEightAndTheLastHourWrapRound) {
 TEST(PlumBlossom, NewYearsDayOfKySuuAtTheHourTi) {
     // 26/01/2009 10:30 is 1/1 Kỷ Sửu at the hour Tị. Counted from 1 (Sửu 2, Tị 6):
     // 2 + 1 + 1 = 4 gives Chấn above, 4 + 6 = 10 gives Đoài below and moves line 4.
-    SYSTEMTIME t{};
-    t.wYear = 2009;
-    t.wMonth = 1;
-    t.wDay = 26;
-    t.wHour = 10;
-    t.wMinute = 30;
-    const PlumMoment moment = plumMoment(t);
+    const PlumMoment moment = plumMoment(systemTime(2009, 1, 26, 10, 30));
     EXPECT_EQ(moment.lunarDay, 1);
     EXPECT_EQ(moment.lunarMonth, 1);
     EXPECT_EQ(moment.yearBranch, 1);

@@ -18,7 +18,7 @@ std::string lineLabel(int line) {
 }
 
 std::u16string labelled(std::string_view label, const std::u16string& text) {
-    return almanac::Utf8ToUtf16(label) + u": " + text;
+    return velmora::text::utf8ToUtf16(label) + u": " + text;
 }
 
 // The texts of one block by label, each found once.
@@ -44,7 +44,8 @@ void compileBlock(const SourceBlock& block, int number, Diagnostics& diagnostics
         if (record.pattern != kingWenPattern(number))
             diagnostics.fail(block.line, "pattern " + header[1] + " is not that of hexagram " +
                                              std::to_string(number) + " (" +
-                                             almanac::Utf16ToUtf8(kingWenPattern(number)) + ")");
+                                             velmora::text::utf16ToUtf8(kingWenPattern(number)) +
+                                             ")");
         if (header[2] != kingWenName(number))
             diagnostics.fail(block.line, "name \"" + header[2] + "\" differs from \"" +
                                              kingWenName(number) + "\"");
@@ -135,13 +136,14 @@ HexagramSourceResult compileHexagramSource(std::string_view text, std::string_vi
 
 std::vector<std::string> formatHexagramBlock(int number, const HexagramRecord& record) {
     std::vector<std::string> lines{"== " + std::to_string(number) + " | " +
-                                   almanac::Utf16ToUtf8(record.pattern) + " | " +
-                                   almanac::Utf16ToUtf8(record.name)};
-    lines.push_back(std::string(kOverviewLabel) + ": " + almanac::Utf16ToUtf8(record.overview));
+                                   velmora::text::utf16ToUtf8(record.pattern) + " | " +
+                                   velmora::text::utf16ToUtf8(record.name)};
+    lines.push_back(std::string(kOverviewLabel) + ": " +
+                    velmora::text::utf16ToUtf8(record.overview));
     for (const std::u16string& part : paragraphs(record.byMatter))
-        lines.push_back(almanac::Utf16ToUtf8(part));
+        lines.push_back(velmora::text::utf16ToUtf8(part));
     for (const std::u16string& part : paragraphs(record.byLine))
-        lines.push_back(almanac::Utf16ToUtf8(part));
+        lines.push_back(velmora::text::utf16ToUtf8(part));
     return lines;
 }
 

@@ -75,13 +75,14 @@ NineStarSourceResult compileNineStarSource(std::string_view text, std::string_vi
 }
 
 std::vector<std::string> formatNineStarBlock(const NineStarRecord& record) {
-    std::vector<std::string> lines{
-        "== " + almanac::Utf16ToUtf8(record.name) + " | hình " + std::to_string(record.picture) +
-        " | nam " + std::to_string(record.manKey) + " | nữ " + std::to_string(record.womanKey)};
+    std::vector<std::string> lines{"== " + velmora::text::utf16ToUtf8(record.name) + " | hình " +
+                                   std::to_string(record.picture) + " | nam " +
+                                   std::to_string(record.manKey) + " | nữ " +
+                                   std::to_string(record.womanKey)};
     std::size_t start = 0;
     while (true) {
         const std::size_t at = record.reading.find(kParagraphBreak, start);
-        lines.push_back(almanac::Utf16ToUtf8(
+        lines.push_back(velmora::text::utf16ToUtf8(
             record.reading.substr(start, at == std::u16string::npos ? at : at - start)));
         if (at == std::u16string::npos) break;
         start = at + kParagraphBreak.size();

@@ -15,7 +15,7 @@ using velmora::fengshui::SixtyCycleRecord;
 
 int trigramIndex(std::string_view name) {
     for (int k = 0; k < 8; ++k)
-        if (almanac::Utf8ToUtf16(name) == g_sBatQuai[k]) return k;
+        if (velmora::text::utf8ToUtf16(name) == g_sBatQuai[k]) return k;
     return -1;
 }
 
@@ -44,7 +44,7 @@ SixtyCycleSourceResult compileSixtyCycleSource(std::string_view text, std::strin
                              "row " + fields[0] + " where " + std::to_string(row) + " is due");
         SixtyCycleRecord record;
         record.cycleIndex = row;
-        if (almanac::Utf8ToUtf16(fields[1]) != velmora::canChiName(row))
+        if (velmora::text::utf8ToUtf16(fields[1]) != velmora::canChiName(row))
             diagnostics.fail(line.line,
                              "\"" + fields[1] + "\" is not the name of " +
                                  std::to_string(velmora::fengshui::kFirstCycleYear + row));
@@ -52,7 +52,7 @@ SixtyCycleSourceResult compileSixtyCycleSource(std::string_view text, std::strin
         record.icon = elementIndex(fields[2]);
         if (record.icon != sound.nHanh)
             diagnostics.fail(line.line, "icon \"" + fields[2] + "\" is not the element of " +
-                                            almanac::Utf16ToUtf8(sound.szTen));
+                                            velmora::text::utf16ToUtf8(sound.szTen));
         record.houseTrigram = trigramIndex(fields[3]);
         const int expected =
             velmora::fengshui::ownerTrigram(velmora::fengshui::kFirstCycleYear + row, true);
@@ -60,12 +60,12 @@ SixtyCycleSourceResult compileSixtyCycleSource(std::string_view text, std::strin
             diagnostics.fail(line.line,
                              "house trigram \"" + fields[3] + "\" is not the man's of " +
                                  std::to_string(velmora::fengshui::kFirstCycleYear + row) + " (" +
-                                 almanac::Utf16ToUtf8(g_sBatQuai[expected]) + ")");
+                                 velmora::text::utf16ToUtf8(g_sBatQuai[expected]) + ")");
         record.elementText = checkedText(fields[4], line.line, diagnostics);
         if (record.elementText.empty()) diagnostics.fail(line.line, "no element text");
         if (!record.elementText.starts_with(sound.szTen))
             diagnostics.fail(line.line, "element text does not begin with the sound's name " +
-                                            almanac::Utf16ToUtf8(sound.szTen));
+                                            velmora::text::utf16ToUtf8(sound.szTen));
         checkWidth(record.elementText, velmora::fengshui::kElementTextWidth, "element text",
                    line.line, diagnostics);
         result.records.push_back(std::move(record));
@@ -85,12 +85,12 @@ std::string formatSixtyCycleRow(int row, const SixtyCycleRecord& record) {
     };
     const auto trigram = [&] {
         return record.houseTrigram >= 0 && record.houseTrigram < 8
-                   ? almanac::Utf16ToUtf8(g_sBatQuai[record.houseTrigram])
+                   ? velmora::text::utf16ToUtf8(g_sBatQuai[record.houseTrigram])
                    : "?" + std::to_string(record.houseTrigram);
     };
     return std::to_string(row) + " | " +
-           almanac::Utf16ToUtf8(velmora::canChiName(record.cycleIndex)) + " | " + element() +
-           " | " + trigram() + " | " + almanac::Utf16ToUtf8(record.elementText);
+           velmora::text::utf16ToUtf8(velmora::canChiName(record.cycleIndex)) + " | " + element() +
+           " | " + trigram() + " | " + velmora::text::utf16ToUtf8(record.elementText);
 }
 
 } // namespace fengshui_compile

@@ -101,7 +101,7 @@ Field splitField(std::string_view line) {
 }
 
 std::u16string checkedText(std::string_view utf8, int line, Diagnostics& diagnostics) {
-    const std::u16string text = almanac::Utf8ToUtf16(utf8);
+    const std::u16string text = velmora::text::utf8ToUtf16(utf8);
     for (char16_t c : text) {
         if (c == 0xFFFD) {
             diagnostics.fail(line, "text is not valid UTF-8");

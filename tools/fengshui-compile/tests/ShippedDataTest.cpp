@@ -55,7 +55,7 @@ TEST(ShippedHexagrams, PatternsUniqueNamesAsTheOrderAndTextsFull) {
         SCOPED_TRACE(i + 1);
         EXPECT_TRUE(patterns.insert(r.pattern).second);
         EXPECT_EQ(r.pattern, kingWenPattern(int(i) + 1));
-        EXPECT_EQ(almanac::Utf16ToUtf8(r.name), kingWenName(int(i) + 1));
+        EXPECT_EQ(velmora::text::utf16ToUtf8(r.name), kingWenName(int(i) + 1));
         // Every text ends inside its field with its terminator: decoding found one.
         EXPECT_LT(r.overview.size(), fs::kOverviewWidth);
         EXPECT_LT(r.byMatter.size(), fs::kByMatterWidth);

@@ -12,8 +12,8 @@ namespace fengshui_compile::test {
 // One block with a short reading for every label.
 inline std::string hexagramBlock(int number) {
     std::string block = "== " + std::to_string(number) + " | " +
-                        almanac::Utf16ToUtf8(kingWenPattern(number)) + " | " + kingWenName(number) +
-                        "\n";
+                        velmora::text::utf16ToUtf8(kingWenPattern(number)) + " | " +
+                        kingWenName(number) + "\n";
     block += std::string(kOverviewLabel) + ": Tổng quan của quẻ.\n";
     for (std::string_view label : kMatterLabels) block += std::string(label) + ": Bình thường.\n";
     for (int line = 1; line <= kLineReadings; ++line)
