@@ -46,7 +46,6 @@ IChingDialog::IChingDialog(QWidget* owner, const QString& programFolder, const Q
     // Six line symbols at most: 0 or : yin, 1 or | yang, x and o moving.
     entry_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[01:|xo]{0,6}")), entry_));
-    entry_->setPlaceholderText(QStringLiteral("1o0x10"));
     show_ = new QPushButton(QStringLiteral("Xem quẻ"), this);
     show_->setObjectName(QStringLiteral("IChingShow"));
     pattern_ = withControlId(new QLineEdit(this), IdcIChingPattern);
