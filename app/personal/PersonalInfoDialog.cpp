@@ -6,11 +6,13 @@
 #include "platform/screen/ScreenProfile.h"
 #include "platform/shell/MessageBox.h"
 #include <QButtonGroup>
+#include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -81,6 +83,12 @@ void PersonalInfoDialog::buildControls() {
     birth_ = withId(new QDateTimeEdit(this), IdcPersonalBirth);
     birth_->setTimeSpec(Qt::UTC);
     birth_->setDateTimeRange(earliestBirth(), latestBirth());
+    // As the device's date picker: the field drops down a month calendar, in Vietnamese, opening
+    // on the date the field holds.
+    birth_->setCalendarPopup(true);
+    birth_->setLocale(QLocale(QLocale::Vietnamese, QLocale::Vietnam));
+    birth_->calendarWidget()->setLocale(birth_->locale());
+    birth_->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
     grid->addWidget(labelFor(QStringLiteral("Ngày sinh *"), birth_, this), row, 0);
     grid->addWidget(birth_, row++, 1);
 

@@ -14,12 +14,17 @@ struct ProgramState {
     CurrentDay currentDay;
     QString programFolder;               // device path, no trailing backslash
     personal::PersonalRecord personal{}; // read once at start-up; the personal dialog edits it
-    // The city shown by the weather window; all zero until that window fills it.
+    // The number of the registered message "VL_LICHNHAN_CHANGE" that announces a change of the
+    // reminders to the Today item; registered at start-up.
+    uint32_t reminderChangeMessage = 0;
+    // The city both programs show ("ThanhPho"), read from the stored forecast at start-up and
+    // refreshed by the weather window; all zero without a stored forecast.
     velmora::weather::WeatherView weather{};
 };
 
-// Reads what start-up reads: the personal record (zero when its file is missing,
-// short or garbled).
+// Reads what start-up reads: the personal record (zero when its file is missing, short or
+// garbled), the stored forecast of the shown city (zero without one) and the number of
+// "VL_LICHNHAN_CHANGE".
 void loadProgramState(ProgramState& state);
 
 } // namespace velmora::app

@@ -4,10 +4,10 @@
 namespace velmora::personal {
 
 QDateTime earliestBirth() {
-    return QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC);
+    return QDateTime(QDate(1800, 1, 1), QTime(0, 0), Qt::UTC);
 }
 QDateTime latestBirth() {
-    return QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC);
+    return QDateTime(QDate(2199, 12, 31), QTime(23, 59, 59), Qt::UTC);
 }
 QDateTime defaultBirth() {
     return QDateTime(QDate(1990, 1, 1), QTime(0, 0), Qt::UTC);

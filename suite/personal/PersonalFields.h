@@ -20,7 +20,8 @@ struct PersonalFields {
     bool male = false;
 };
 
-// The range the birth date picker offers; a stored date outside it shows as the default.
+// The range the birth date picker offers, the years the calendar is reckoned for (1800-2199); a
+// stored date outside it shows as the default.
 QDateTime earliestBirth();
 QDateTime latestBirth();
 // Shown for a record without a usable birth date: 01/01/1990 00:00:00, a plausible adult's birth
