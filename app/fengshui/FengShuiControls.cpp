@@ -6,12 +6,24 @@
 #include "platform/device/DeviceRoot.h"
 #include "platform/shell/MessageBox.h"
 
+#include <QCalendarWidget>
+#include <QDateTimeEdit>
+#include <QLocale>
+
 namespace velmora::app {
 
 QWidget* findControl(const QWidget& root, int id) {
     for (QWidget* w : root.findChildren<QWidget*>())
         if (w->property(kFengShuiControlIdProperty).toInt() == id) return w;
     return nullptr;
+}
+
+void useDeviceDatePicker(QDateTimeEdit* picker) {
+    picker->setDateRange(QDate(1800, 1, 1), QDate(2199, 12, 31));
+    picker->setCalendarPopup(true);
+    picker->setLocale(QLocale(QLocale::Vietnamese, QLocale::Vietnam));
+    picker->calendarWidget()->setLocale(picker->locale());
+    picker->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
 }
 
 QString fromU16(std::u16string_view text) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QWidget>
+
+class QDateTimeEdit;
 #include <filesystem>
 #include <string_view>
 
@@ -27,6 +29,10 @@ std::filesystem::path dataFilePath(const QString& programFolder, std::u16string_
 
 // "Không tìm thấy file <name>" captioned "Có lỗi".
 void tellMissingDataFile(QWidget* owner, std::u16string_view name);
+
+// As the device's date picker: the field drops down a month calendar in Vietnamese, weeks from
+// Monday, over the years the calendar is reckoned for (1800-2199).
+void useDeviceDatePicker(QDateTimeEdit* picker);
 
 QString fromU16(std::u16string_view text);
 // A stored text for a multi-line field: the device's "\r\n" breaks as plain line breaks.

@@ -47,7 +47,7 @@ HouseTrigramDialog::HouseTrigramDialog(QWidget* owner, const QDate& birth)
     birthLabel_ = new QLabel(QStringLiteral("Ngày sinh"), this);
     birth_ = withControlId(new QDateEdit(this), IdcHouseBirth);
     birth_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    birth_->setDateRange(QDate(1800, 1, 1), QDate(2199, 12, 31));
+    useDeviceDatePicker(birth_);
     birth_->setDate(birth.isValid() ? birth : QDate(1990, 1, 1));
     birthLabel_->setBuddy(birth_);
     male_ = withControlId(new QCheckBox(QStringLiteral("Nam"), this), IdcHouseMale);

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -104,7 +105,7 @@ IChingDialog::IChingDialog(QWidget* owner, const QString& programFolder, const Q
     }
 
     connect(show_, &QPushButton::clicked, this, &IChingDialog::showEntered);
-    connect(entry_, &QLineEdit::returnPressed, this, &IChingDialog::showEntered);
+    entry_->installEventFilter(this);
     connect(primary_, &QAbstractButton::clicked, this, [this] { pressHexagramButton(true); });
     connect(resulting_, &QAbstractButton::clicked, this, [this] { pressHexagramButton(false); });
     connect(names_, &QComboBox::activated, this, &IChingDialog::chooseName);
@@ -207,6 +208,17 @@ void IChingDialog::takeCast(const std::u16string& lines) {
     if (!isHexagram(lines)) return;
     formHexagrams(state_, lines);
     showState();
+}
+
+bool IChingDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == entry_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            showEntered();
+            return true; // taken here, so it does not reach the dialog as Done
+        }
+    }
+    return FullScreenDialog::eventFilter(watched, event);
 }
 
 void IChingDialog::onCommand(int id) {

@@ -47,6 +47,8 @@ class IChingDialog : public shell::FullScreenDialog {
   protected:
     bool onOpen() override;
     void onCommand(int id) override;
+    // Enter in the entry field shows its hexagram ("Xem quẻ") instead of closing the dialog.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::optional<std::vector<fengshui::HexagramRecord>> records();

@@ -94,7 +94,7 @@ NineStarDialog::NineStarDialog(QWidget* owner, const QString& programFolder, con
     const auto datePicker = [this](int id, const QDate& date) {
         auto* picker = withControlId(new QDateEdit(this), id);
         picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-        picker->setDateRange(QDate(1800, 1, 1), QDate(2199, 12, 31));
+        useDeviceDatePicker(picker);
         picker->setDate(date.isValid() ? date : QDate(1990, 1, 1));
         connect(picker, &QDateEdit::dateChanged, this, &NineStarDialog::readStar);
         return picker;

@@ -47,6 +47,7 @@ PlumBlossomDialog::PlumBlossomDialog(QWidget* owner, const QDateTime& moment, Ra
     picker_ = withControlId(new QDateTimeEdit(this), IdcPlumMoment);
     picker_->setTimeSpec(Qt::UTC); // wall-clock fields, never shifted by the host's zone
     picker_->setDisplayFormat(QStringLiteral("HH:mm  dd/MM/yyyy"));
+    useDeviceDatePicker(picker_);
     picker_->setDateTimeRange(QDateTime(QDate(1800, 1, 1), QTime(0, 0), Qt::UTC),
                               QDateTime(QDate(2199, 12, 31), QTime(23, 59), Qt::UTC));
     picker_->setDateTime(moment.isValid() ? QDateTime(moment.date(), moment.time(), Qt::UTC)

@@ -1,6 +1,8 @@
 // Byte-level helpers of the fixed-record files and the careful file reader.
 #include "suite/fengshui/RecordBytes.h"
 
+#include "suite/files/RegularFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -43,29 +45,11 @@ std::u16string getText(std::span<const std::uint8_t> record, std::size_t at, std
 
 std::optional<std::vector<std::uint8_t>> readRegularFile(const std::filesystem::path& path,
                                                          std::size_t maxBytes) {
-    // Non-blocking, so that opening a FIFO returns at once; fstat then tells what was opened.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return std::nullopt;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    const files::ReadResult read = files::readRegularFile(path.string(), maxBytes);
+    // An over-long file gives the records the format holds; anything but a file reads as missing.
+    if (read.status != files::ReadStatus::Ok && read.status != files::ReadStatus::TooLong)
         return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes(maxBytes);
-    std::size_t got = 0;
-    while (got < maxBytes) {
-        const ssize_t n = ::read(fd, bytes.data() + got, maxBytes - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        got += std::size_t(n);
-    }
-    ::close(fd);
-    bytes.resize(got);
-    return bytes;
+    return std::vector<std::uint8_t>(read.bytes.begin(), read.bytes.end());
 }
 
 bool writeFileWhole(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {

@@ -23,8 +23,9 @@ void putText(std::span<std::uint8_t> record, std::size_t at, std::size_t width,
 // The text before the slot's first zero, or the whole slot when it holds none.
 std::u16string getText(std::span<const std::uint8_t> record, std::size_t at, std::size_t width);
 
-// The first bytes of a file, at most maxBytes. Nothing when the path cannot be opened or is not a
-// regular file: a folder, a FIFO, a device or a link to one is refused without blocking.
+// The first bytes of a file, at most maxBytes (read by velmora::files::readRegularFile). Nothing
+// when the path cannot be opened or is not a regular file: a folder, a FIFO, a device or a link to
+// one is refused without blocking.
 std::optional<std::vector<std::uint8_t>> readRegularFile(const std::filesystem::path& path,
                                                          std::size_t maxBytes);
 

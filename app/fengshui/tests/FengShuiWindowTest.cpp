@@ -239,7 +239,8 @@ class FengShuiWindowTest : public QObject {
         auto* entry = control<QLineEdit>(dialog, IdcIChingEntry);
         typeText(entry, QStringLiteral("1o0x10A")); // the last key is not a line symbol
         QCOMPARE(entry->text(), QStringLiteral("1o0x10"));
-        QTest::keyClick(entry, Qt::Key_Return); // "Xem quẻ"
+        QTest::keyClick(entry, Qt::Key_Return); // "Xem quẻ", not Done
+        QVERIFY(dialog.isOpen());
         QCOMPARE(primary->text(), QStringLiteral("1o0x10"));
         QCOMPARE(resulting->text(), QStringLiteral("100110"));
         QCOMPARE(text->toPlainText(), QString());
