@@ -132,9 +132,9 @@ PersonalFields PersonalInfoDialog::currentFields() const {
                           email_->text(), birth_->dateTime(), male_->isChecked()};
 }
 
-bool PersonalInfoDialog::SavePersonalRecord() {
+bool PersonalInfoDialog::SavePersonalRecord(QString* error) {
     applyFields(record_, currentFields());
-    if (!writePersonalRecord(record_, filePath_)) return false;
+    if (!writePersonalRecord(record_, filePath_, error)) return false;
     notifyTodayItem();
     return true;
 }
@@ -142,10 +142,21 @@ bool PersonalInfoDialog::SavePersonalRecord() {
 void PersonalInfoDialog::onCommand(int id) {
     switch (id) {
     case shell::IDOK:
-    case CmdPersonalSave:
-        SavePersonalRecord(); // a failure stays silent, as on the device
+    case CmdPersonalSave: {
+        // A record that cannot be saved is told, and the dialog stays open with what the user
+        // typed, to save again or leave with "Trở về".
+        QString error;
+        if (!SavePersonalRecord(&error)) {
+            shell::messageBox(this,
+                              QStringLiteral("Không lưu được thông tin cá nhân: %1. Những gì bạn "
+                                             "vừa nhập vẫn còn trong hộp thoại.")
+                                  .arg(error),
+                              QStringLiteral("Có lỗi"), shell::MB_OK | shell::MB_ICONERROR);
+            break;
+        }
         done(id);
         break;
+    }
     case shell::IDCANCEL:
         done(id);
         break;

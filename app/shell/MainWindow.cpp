@@ -51,6 +51,13 @@ MainWindow::MainWindow(ProgramState& state, velmora::shell::DeviceFrame& frame)
     });
 
     connect(page_, &DayPage::clockOutsideRange, this, &MainWindow::tellClockOutsideRange);
+    // A damaged personal record file is told once the window is up.
+    const QString personalProblem = velmora::personal::personalFileMessage(state.personalFile);
+    if (!personalProblem.isEmpty())
+        QTimer::singleShot(0, this, [this, personalProblem] {
+            velmora::shell::messageBox(this, personalProblem, QStringLiteral("Có lỗi"),
+                                       velmora::shell::MB_OK | velmora::shell::MB_ICONWARNING);
+        });
     // The first reading of the clock, so that one outside the supported years is told at start.
     page_->clockTick();
     page_->startClock();

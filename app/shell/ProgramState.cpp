@@ -12,7 +12,9 @@ namespace velmora::app {
 using namespace velmora::personal;
 
 void loadProgramState(ProgramState& state) {
-    state.personal = readPersonalRecord();
+    const PersonalFileRead personal = readPersonalFile();
+    state.personal = personal.record;
+    state.personalFile = personal.state;
     // The stored forecast of the city both programs show, for the day page's weather panel.
     if (const std::optional<uint32_t> city = velmora::weather::shownCity())
         velmora::weather::LoadWeatherView(state.weather, *city, velmora::device::localSystemTime());

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/shell/CurrentDay.h"
+#include "suite/personal/PersonalFile.h"
 #include "suite/personal/PersonalRecord.h"
 #include "suite/weather/WeatherView.h"
 
@@ -12,8 +13,11 @@ namespace velmora::app {
 
 struct ProgramState {
     CurrentDay currentDay;
-    QString programFolder;               // device path, no trailing backslash
-    personal::PersonalRecord personal{}; // read once at start-up; the personal dialog edits it
+    QString programFolder; // device path, no trailing backslash
+    personal::PersonalRecord personal{};
+    // What reading userinfo.dat found; anything but Missing and Ok is told at start-up.
+    personal::PersonalFileState personalFile =
+        personal::PersonalFileState::Missing; // read once at start-up; the personal dialog edits it
     // The number of the registered message "VL_LICHNHAN_CHANGE" that announces a change of the
     // reminders to the Today item; registered at start-up.
     uint32_t reminderChangeMessage = 0;
