@@ -133,6 +133,76 @@ enum ClockSyncControl : int {
     IdcClockSyncStatus = 1082,
     IdcClockSyncResult = 1083,
 };
+// The feng-shui and divination windows: "Bát trạch".
+enum HouseTrigramControl : int {
+    IdcHouseBirth = 1101,  // "Ngày sinh"
+    IdcHouseMale = 1102,   // "Nam"
+    IdcHouseFacing = 1103, // "Hướng nhà"
+    IdcHouseChart = 1104,
+};
+
+// "Thước Lỗ Ban".
+enum LoBanControl : int {
+    IdcLoBanLength = 1111, // "Số đo"
+    IdcLoBanRuler = 1112,  // the ruler list with its up-down arrows
+    IdcLoBanScale = 1113,
+};
+
+// "Giải quẻ dịch": its controls and the commands of its menu.
+enum IChingControl : int {
+    IdcIChingEntry = 1121,     // the entered line symbols
+    IdcIChingPattern = 1122,   // the looked-up pattern
+    IdcIChingNames = 1123,     // the 64 names
+    IdcIChingKind = 1124,      // the interpretation kind
+    IdcIChingPrimary = 1125,   // "Quẻ Khai"
+    IdcIChingResulting = 1126, // "Quẻ Kết"
+    IdcIChingText = 1127,
+};
+enum IChingCommand : int {
+    CmdIChingShow = 40250,   // "Xem quẻ": forms the entered hexagram
+    CmdIChingMutual = 40251, // "Xem quẻ hỗ"
+    CmdIChingCoins = 40252,  // "Gieo đồng xu"
+    CmdIChingPlum = 40253,   // "Mai Hoa dịch"
+};
+
+// "Gieo đồng tiền".
+enum CoinControl : int {
+    IdcCoinLines = 1131, // "Tượng quẻ"
+    IdcCoinCount = 1132, // "Lần gieo"
+    IdcCoinHelp = 1133,
+    IdcCoinPicture = 1134, // the three coins
+};
+enum CoinCommand : int {
+    CmdCoinThrow = 40254,  // "Gieo": one throw
+    CmdCoinAccept = 40255, // "Chọn quẻ"
+    CmdCoinReset = 40256,  // "Gieo lại"
+};
+
+// "Chọn ngày" of the plum-blossom casting.
+enum PlumControl : int {
+    IdcPlumMoment = 1141, // the date and time
+    IdcPlumNumber = 1142, // "Chọn số"
+    IdcPlumHelp = 1143,
+};
+enum PlumCommand : int {
+    CmdPlumByDate = 40257,   // "Theo ngày và giờ"
+    CmdPlumByNumber = 40258, // "Theo số và giờ"
+    CmdPlumRandom = 40259,   // "Chọn số ngẫu nhiên"
+};
+
+// "Hạn theo Cửu diệu".
+enum NineStarControl : int {
+    IdcNineStarBirth = 1151,  // "Ngày sinh"
+    IdcNineStarMale = 1152,   // "Nam"
+    IdcNineStarFemale = 1153, // "Nữ"
+    IdcNineStarYear = 1154,   // "Năm xem"
+    IdcNineStarName = 1155,   // "Hạn sao"
+    IdcNineStarReading = 1156,
+    IdcNineStarPicture = 1157,
+};
+
+// "Lục thập hoa giáp".
+inline constexpr int IdcSixtyCycleList = 1161;
 
 // The list a field of the day page or of the almanac's month panel opens.
 inline constexpr int IdcFieldList = 6003;

@@ -2,6 +2,11 @@
 #include "app/shell/Tools.h"
 
 #include "app/almanac/AlmanacWindow.h"
+#include "app/fengshui/HouseTrigramDialog.h"
+#include "app/fengshui/IChingDialog.h"
+#include "app/fengshui/LoBanRulerDialog.h"
+#include "app/fengshui/NineStarDialog.h"
+#include "app/fengshui/SixtyCycleDialog.h"
 #include "app/personal/PersonalInfoDialog.h"
 #include "app/res/CommandIds.h"
 #include "app/shell/AboutDialog.h"
@@ -10,10 +15,27 @@
 #include "app/tools/PersonalToolState.h"
 #include "app/tools/ReminderListDialog.h"
 #include "app/tools/WeatherWindow.h"
+#include "platform/device/RandomBytes.h"
+#include "suite/personal/PersonalFields.h"
 
 #include <memory>
 
 namespace velmora::app {
+
+namespace {
+
+// The owner's birth date as the personal record holds it (01/01/1990 until one is set).
+QDate ownerBirth(MainWindow& w) {
+    return personal::birthOf(w.state().personal.birth).date();
+}
+
+// The day page's day and time.
+QDateTime dayPageMoment(MainWindow& w) {
+    const LICHVELMORA& day = w.state().currentDay.record;
+    return QDateTime(QDate(day.nNam, day.nThang, day.nNgay), QTime(day.nGio, day.nPhut), Qt::UTC);
+}
+
+} // namespace
 
 void installTools(MainWindow& window) {
     window.setTool(CmdPersonalInfo, [](MainWindow& w) {
@@ -40,6 +62,26 @@ void installTools(MainWindow& window) {
     });
     window.setTool(CmdClockSync, [](MainWindow& w) {
         ClockSyncDialog dialog(&w);
+        dialog.exec();
+    });
+    window.setTool(CmdHouseTrigram, [](MainWindow& w) {
+        HouseTrigramDialog dialog(&w, ownerBirth(w));
+        dialog.exec();
+    });
+    window.setTool(CmdLoBanRuler, [](MainWindow& w) {
+        LoBanRulerDialog dialog(&w);
+        dialog.exec();
+    });
+    window.setTool(CmdIChing, [](MainWindow& w) {
+        IChingDialog dialog(&w, w.state().programFolder, dayPageMoment(w), device::randomBytes);
+        dialog.exec();
+    });
+    window.setTool(CmdNineStar, [](MainWindow& w) {
+        NineStarDialog dialog(&w, w.state().programFolder, ownerBirth(w), dayPageMoment(w).date());
+        dialog.exec();
+    });
+    window.setTool(CmdSixtyCycle, [](MainWindow& w) {
+        SixtyCycleDialog dialog(&w, w.state().programFolder);
         dialog.exec();
     });
     window.setTool(CmdAbout, [](MainWindow& w) {

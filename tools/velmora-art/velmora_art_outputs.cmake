@@ -3,6 +3,10 @@ set(VELMORA_ART_OUTPUTS
   Images/L01.jpg Images/P01.jpg Images/Q01.jpg
   Resources/bmp131.png Resources/bmp132.png Resources/bmp133.png
   Resources/icon101.png Resources/icon101-32.png)
+# The nine stars' pictures (170..178) and the sixty-cycle list's element icons (179).
+foreach(number RANGE 170 179)
+  list(APPEND VELMORA_ART_OUTPUTS Resources/bmp${number}.png)
+endforeach()
 foreach(code RANGE 1 47)
   string(LENGTH "${code}" digits)
   if(digits EQUAL 1)

@@ -82,6 +82,29 @@ int lunarYearCalendar(const std::vector<std::string>& args) {
     return 0;
 }
 
+// Why a file could not be written, in the user's words.
+const char* writeFailureText(int why) {
+    switch (why) {
+    case ENOSPC:
+        return "ổ đĩa đã đầy";
+    case ENOENT:
+        return "không có thư mục này";
+    case EISDIR:
+        return "đó là một thư mục";
+    case EACCES:
+    case EPERM:
+        return "không có quyền ghi";
+    case EROFS:
+        return "ổ đĩa chỉ đọc";
+    case EPIPE:
+        return "nơi nhận đã đóng";
+    case EIO:
+        return "lỗi vào ra";
+    default:
+        return "lỗi khi ghi";
+    }
+}
+
 bool writeAll(std::FILE* f, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
 }
@@ -90,7 +113,7 @@ bool writeAll(std::FILE* f, const std::string& text) {
 
 bool writeOutput(const std::string& path, const std::string& text, std::string& error) {
     const auto failed = [&](const std::string& target) {
-        error = "Không ghi được file " + target + ": " + std::strerror(errno);
+        error = "Không ghi được file " + target + ": " + writeFailureText(errno);
         return false;
     };
     if (path == "-") return writeAll(stdout, text) || failed("(đầu ra)");

@@ -8,6 +8,7 @@
 #include "tools/velmora-cal/MonthGrid.h"
 #include "tools/velmora-cal/Text.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -157,10 +158,7 @@ int printAlmanac(const std::vector<std::string>& args) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+int run(const std::vector<std::string>& args) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(kUsage, stdout);
         std::fputs(kExportUsage, stdout);
@@ -176,4 +174,21 @@ int main(int argc, char** argv) {
     if (command == "--almanac") return printAlmanac(rest);
     if (const int exported = runExportMode(command, rest); exported >= 0) return exported;
     return fail("Tham số không rõ: " + command + " (xem velmora-cal --help)");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int status = run(std::vector<std::string>(argv + 1, argv + argc));
+    // Output that could not be written (a full disk, a closed pipe) is a failure, not a success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int why = errno;
+        std::fprintf(stderr, "velmora-cal: không ghi được kết quả: %s\n",
+                     why == ENOSPC  ? "ổ đĩa đã đầy"
+                     : why == EPIPE ? "nơi nhận đã đóng"
+                     : why == EIO   ? "lỗi vào ra"
+                                    : "lỗi khi ghi");
+        return status != 0 ? status : 1;
+    }
+    return status;
 }

@@ -155,8 +155,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "Năm cuối 2025 đứng trước năm đầu 2026"},
         FailureCase{"notAYear", "--ics-year 25 -", 2, "Năm không hợp lệ: \"25\""},
         FailureCase{"noFile", "--ics-year 2025", 2, "--ics-year cần"},
-        FailureCase{"fullDisk", "--ics-year 2025 /dev/full", 1, "Không ghi được file /dev/full"},
-        FailureCase{"aFolder", "--ics-year 2025 ROOT/thu-muc", 1, "Không ghi được file"},
+        FailureCase{"fullDisk", "--ics-year 2025 /dev/full", 1,
+                    "Không ghi được file /dev/full: ổ đĩa đã đầy"},
+        FailureCase{"aFolder", "--ics-year 2025 ROOT/thu-muc", 1, "thu-muc: đó là một thư mục"},
+        FailureCase{"noSuchFolder", "--ics-year 2025 ROOT/khong-co/lich.ics", 1,
+                    "lich.ics: không có thư mục này"},
         FailureCase{"noReminderFile", "--reminders", 1, "Không tìm thấy file lichnhan.dat"},
         FailureCase{"icsWithoutFile", "--reminders --ics", 2, "--ics cần đúng một FILE"}),
     [](const auto& info) { return std::string(info.param.name); });
