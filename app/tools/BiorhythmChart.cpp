@@ -96,8 +96,11 @@ QRect legendBox(const ChartGeometry& g, int cycle) {
 }
 
 bool stripShown(const BiorhythmSettings& s) {
-    // A damaged file may hold any length; beyond a year there is no cycle to draw.
-    return s.showStrip == 1 && s.averageLength > 20 && s.averageLength <= kLongestDrawnCycle;
+    // A damaged file may hold any length; beyond a year there is no cycle to draw. Nor is there
+    // one without a real day of the last period to count from.
+    const SYSTEMTIME& last = s.lastPeriod;
+    return s.showStrip == 1 && s.averageLength > 20 && s.averageLength <= kLongestDrawnCycle &&
+           QDate(last.wYear, last.wMonth, last.wDay).isValid();
 }
 
 std::optional<COLORREF> stripColour(int k, int a) {

@@ -41,6 +41,11 @@ TEST(BiorhythmStrip, ALastPeriodBeforeTheSpanShiftsThePhases) {
 TEST(BiorhythmStrip, ShownOnlyWhenFlaggedAndLongerThan20Days) {
     BiorhythmSettings s{};
     s.showStrip = 1;
+    s.averageLength = 21;
+    EXPECT_FALSE(stripShown(s));                           // no last period yet (all zero)
+    s.lastPeriod = SYSTEMTIME{2025, 2, 0, 30, 0, 0, 0, 0}; // a damaged file's 30 February
+    EXPECT_FALSE(stripShown(s));
+    s.lastPeriod = SYSTEMTIME{2025, 2, 0, 20, 0, 0, 0, 0};
     s.averageLength = 20;
     EXPECT_FALSE(stripShown(s));
     s.averageLength = 21;
