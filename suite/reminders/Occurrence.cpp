@@ -51,7 +51,11 @@ std::optional<CivilDate> solarDateOfLunar(int day, int month, int lunarYear) {
     // A leap month carries the number it repeats, but only the ordinary month is the reminder's.
     const std::optional<LunarYear::Month> m = year.ordinaryMonth(month);
     if (!m) return std::nullopt;
-    return year.dateOf(*m, std::min(day, m->length));
+    // The last lunar year's last months reach past the calendar's last solar year: the solar day
+    // must lie inside it too, as for every lunar look-up.
+    const CivilDate date = year.dateOf(*m, std::min(day, m->length));
+    if (!inCalendarRange(date.year)) return std::nullopt;
+    return date;
 }
 
 std::optional<Occurrence> occurrenceInYear(const ReminderRecord& r, int year) {

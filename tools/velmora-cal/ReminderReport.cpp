@@ -44,7 +44,10 @@ int printDeviceReminders(const std::string& icsPath) {
         std::printf("%s\n", line.c_str());
         const std::optional<Occurrence> next = nextOccurrence(r, now);
         if (!next) {
-            std::printf("    không có ngày tới (ngày hoặc tháng không hợp lệ)\n");
+            const bool validDate =
+                r.month >= 1 && r.month <= 12 && r.day >= 1 && r.day <= (r.solar == 1 ? 31 : 30);
+            std::printf(validDate ? "    không có ngày tới trong khoảng 1800–2199\n"
+                                  : "    không có ngày tới (ngày hoặc tháng không hợp lệ)\n");
             continue;
         }
         std::printf("    ngày tới: %s; %s\n", utf8(solarDateText(next->date)).c_str(),

@@ -218,6 +218,11 @@ TEST(Occurrence, DatesThatAreNoneHaveNoOccurrence) {
         nextOccurrence(reminder({u"Tết", 1, 1, false}), LocalMoment{{2250, 1, 1}, 0, 0, 0}));
     EXPECT_FALSE(
         nextOccurrence(reminder({u"Tết", 1, 1, false}), LocalMoment{{1700, 1, 1}, 0, 0, 0}));
+    // The last lunar year's twelfth month lies in 2200, past the calendar (its eleventh does not).
+    const LocalMoment late{{2199, 12, 30}, 10, 0, 0};
+    EXPECT_FALSE(nextOccurrence(reminder({u"Giỗ", 30, 12, false}), late));
+    EXPECT_FALSE(solarDateOfLunar(1, 12, 2199));
+    EXPECT_TRUE(solarDateOfLunar(1, 11, 2199));
     // A damaged alarm time leaves the date but no alarm.
     const std::optional<Occurrence> o =
         nextOccurrence(reminder({u"Hỏng", 2, 9, true, KindHoliday, 1, 25, 61, 0}), now);

@@ -23,8 +23,9 @@ struct CalRun {
     std::string out;
 };
 
-CalRun run(const std::string& arguments, const TestDeviceRoot& root) {
-    const std::string command = "VELMORA_NOW=2025-03-01T09:00 VELMORA_DEVICE_ROOT='" +
+CalRun run(const std::string& arguments, const TestDeviceRoot& root,
+           const std::string& now = "2025-03-01T09:00") {
+    const std::string command = "VELMORA_NOW=" + now + " VELMORA_DEVICE_ROOT='" +
                                 root.path().toStdString() + "' " + VELMORA_CAL_PATH + " " +
                                 arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
@@ -90,6 +91,21 @@ TEST(VelmoraCalExport, PrintsTheDevicesRemindersWithTheirNextDates) {
                      "    không có ngày tới (ngày hoặc tháng không hợp lệ)\n"
                      "Quốc khánh — Ngày lễ, 02/09 dương lịch\n"
                      "    ngày tới: Thứ ba, 02/09/2025; không báo\n");
+}
+
+// At the calendar's end a date that is valid but falls past 2199 is told as such.
+TEST(VelmoraCalExport, ANextDatePastTheCalendarIsToldAsOutsideIt) {
+    TestDeviceRoot root;
+    ASSERT_TRUE(root.put(kFile, reminderFile()));
+    const CalRun r = run("--reminders", root, "2199-12-30T10:00");
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.out, "Lịch nhắn của thiết bị: 3, hôm nay Thứ hai, 30/12/2199\n"
+                     "Giỗ bà nội — Ngày giỗ, 30/06 âm lịch\n"
+                     "    không có ngày tới trong khoảng 1800–2199\n"
+                     "Chưa chọn ngày — Ngày hẹn, 00/00 dương lịch\n"
+                     "    không có ngày tới (ngày hoặc tháng không hợp lệ)\n"
+                     "Quốc khánh — Ngày lễ, 02/09 dương lịch\n"
+                     "    không có ngày tới trong khoảng 1800–2199\n");
 }
 
 TEST(VelmoraCalExport, WritesTheRemindersAsICalendar) {
