@@ -24,7 +24,7 @@ std::u16string stemBranch(int index) {
 }
 
 std::u16string escaped(const std::u16string& text) {
-    return almanac::HtmlEscape(text);
+    return text::htmlEscape(text);
 }
 
 // One row of the summary's date table: label, the date's numbers, the stem and branch.

@@ -3,6 +3,7 @@
 
 #include "suite/today/TodayNotify.h"
 
+#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/MessageBox.h"
 #include <QButtonGroup>
 #include <QDateTimeEdit>
@@ -12,9 +13,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
-#include "platform/screen/ScreenProfile.h"
 
 namespace velmora::app {
+
+using namespace velmora::personal;
+using namespace velmora::today;
 
 using screen::ScaleX;
 using screen::ScaleY;
@@ -123,8 +126,8 @@ PersonalFields PersonalInfoDialog::currentFields() const {
 
 bool PersonalInfoDialog::SavePersonalRecord() {
     applyFields(record_, currentFields());
-    if (!WritePersonalRecord(record_, filePath_)) return false;
-    NotifyTodayItem();
+    if (!writePersonalRecord(record_, filePath_)) return false;
+    notifyTodayItem();
     return true;
 }
 

@@ -14,6 +14,10 @@ class QRadioButton;
 
 namespace velmora::app {
 
+using personal::kPersonalFile;
+using personal::PersonalFields;
+using personal::PersonalRecord;
+
 // The property that carries a control's id.
 inline constexpr char kControlIdProperty[] = "controlId";
 

@@ -5,6 +5,10 @@
 
 namespace velmora::app {
 
-void loadProgramState(ProgramState& state) { state.personal = ReadPersonalRecord(); }
+using namespace velmora::personal;
+
+void loadProgramState(ProgramState& state) {
+    state.personal = readPersonalRecord();
+}
 
 } // namespace velmora::app

@@ -1,7 +1,7 @@
 // Converting between the personal record and the values of the dialog's controls.
 #include "suite/personal/PersonalFields.h"
 
-namespace velmora::app {
+namespace velmora::personal {
 
 QDateTime earliestBirth() {
     return QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC);
@@ -56,4 +56,4 @@ void applyFields(PersonalRecord& r, const PersonalFields& f) {
     if (f.birth.isValid()) r.birth = systemTimeOf(f.birth);
 }
 
-} // namespace velmora::app
+} // namespace velmora::personal

@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
-namespace velmora::app {
+namespace velmora::personal {
 
 // The values of the dialog's controls. Times are wall-clock fields carried as UTC, so no host
 // time zone can shift or reject them.
@@ -38,4 +38,4 @@ PersonalFields fieldsOf(const PersonalRecord& record);
 // terminator included), sex 1 for male else 0, the birth date; the unused bytes are kept.
 void applyFields(PersonalRecord& record, const PersonalFields& fields);
 
-} // namespace velmora::app
+} // namespace velmora::personal

@@ -4,7 +4,7 @@
 #include <QtEndian>
 #include <algorithm>
 
-namespace velmora::app {
+namespace velmora::personal {
 
 namespace {
 
@@ -82,4 +82,4 @@ void setFieldText(char16_t* field, int width, const QString& text, int limit) {
     std::copy_n(reinterpret_cast<const char16_t*>(text.utf16()), n, field);
 }
 
-} // namespace velmora::app
+} // namespace velmora::personal

@@ -1,14 +1,14 @@
 // The user's personal record (490 bytes) and its exact little-endian byte form.
 #pragma once
 
+#include "VelmoraLib.h"
 #include <QByteArray>
 #include <QString>
-#include "VelmoraLib.h"
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
 
-namespace velmora::app {
+namespace velmora::personal {
 
 // Widths in characters, terminator included.
 inline constexpr int kNameWidth = 50;
@@ -59,4 +59,4 @@ template <std::size_t N> void setFieldText(char16_t (&field)[N], const QString& 
     setFieldText(field, static_cast<int>(N), text, static_cast<int>(N));
 }
 
-} // namespace velmora::app
+} // namespace velmora::personal

@@ -4,9 +4,9 @@
 #include "platform/ipc/Messaging.h"
 #include "platform/registry/RegistryKey.h"
 
-namespace velmora::app {
+namespace velmora::today {
 
-bool NotifyTodayItem(int timeoutMs) {
+bool notifyTodayItem(int timeoutMs) {
     using registry::RegistryKey;
     using registry::Status;
     RegistryKey key;
@@ -18,4 +18,4 @@ bool NotifyTodayItem(int timeoutMs) {
     return ipc::send(handle, kTodayReloadMessage, 0, 0, timeoutMs);
 }
 
-} // namespace velmora::app
+} // namespace velmora::today

@@ -23,7 +23,7 @@ std::filesystem::path dataFolder() {
 }
 
 std::string u8(std::u16string_view s) {
-    return almanac::Utf16ToUtf8(s);
+    return text::utf16ToUtf8(s);
 }
 
 std::string branchName(int branch) {

@@ -185,7 +185,7 @@ TEST_F(SavedChartsListTest, SearchFindsNamesAndTelephonesCaseSensitively) {
     };
     for (const auto& c : cases) {
         list.setSearch(c.search);
-        EXPECT_EQ(names(), c.shown) << almanac::Utf16ToUtf8(c.search);
+        EXPECT_EQ(names(), c.shown) << text::utf16ToUtf8(c.search);
     }
     list.setSearch(std::u16string(150, u'x'));
     EXPECT_EQ(list.search().size(), kSearchLimit);
@@ -289,10 +289,10 @@ charts::PurpleStarChart goldenChart(std::u16string_view name) {
 
 TEST(PurpleStarHtml, SummaryAndPalaceMatchTheirReferences) {
     charts::PurpleStarChart chart = goldenChart(u"Nguyễn Văn An");
-    EXPECT_EQ(almanac::Utf16ToUtf8(purpleStarHtml(chart)),
+    EXPECT_EQ(text::utf16ToUtf8(purpleStarHtml(chart)),
               readText(CHARTS_TEST_DIR "/golden/summary-1984-02-02.html.ref"));
     chart.selectedPalace = chart.lifePalace;
-    EXPECT_EQ(almanac::Utf16ToUtf8(purpleStarHtml(chart)),
+    EXPECT_EQ(text::utf16ToUtf8(purpleStarHtml(chart)),
               readText(CHARTS_TEST_DIR "/golden/palace-1984-02-02-life.html.ref"));
 }
 

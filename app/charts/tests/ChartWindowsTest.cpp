@@ -14,9 +14,12 @@
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Screenshot.h"
+#include "platform/testing/ScreenTesting.h"
 #include "platform/testing/TestDeviceRoot.h"
 #include "suite/charts/ByteFields.h"
 #include "suite/charts/SavedChartsFile.h"
+
+#include "VelmoraDay.h"
 
 #include <QDateTimeEdit>
 #include <QDir>
@@ -107,8 +110,7 @@ int pixelsOf(const QImage& image, const QRect& rect, QColor colour) {
 }
 
 QString shotPath(const QString& scene, const QString& profile) {
-    QDir().mkpath(QStringLiteral(CHARTS_SHOT_DIR));
-    return QStringLiteral(CHARTS_SHOT_DIR "/%1-%2.png").arg(scene, profile);
+    return velmora::testing::screenshotPath(QStringLiteral(CHARTS_SHOT_DIR), scene, profile);
 }
 
 // A device with the star catalogue and a saved-charts file, a frame and a day page's day.
@@ -119,12 +121,8 @@ struct Device {
     explicit Device(bool withStars = true) {
         if (withStars) root.put(kData + QStringLiteral("saotuvi.dat"), shippedStars());
         state.programFolder = kFolder;
-        SYSTEMTIME now{};
-        now.wYear = 2025; // Ất Tị: the stars of the current year go by this day
-        now.wMonth = 6;
-        now.wDay = 7;
-        now.wHour = 10;
-        state.currentDay.setToLocalTime(now);
+        // Ất Tị: the stars of the current year go by this day.
+        state.currentDay.setToLocalTime(velmora::systemTime(2025, 6, 7, 10));
         frame = std::make_unique<shell::DeviceFrame>();
         frame->show();
     }

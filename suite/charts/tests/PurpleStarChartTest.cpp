@@ -23,7 +23,7 @@ int mod12(int v) {
 }
 
 std::string utf8(const std::u16string& s) {
-    return almanac::Utf16ToUtf8(s);
+    return text::utf16ToUtf8(s);
 }
 
 StarCatalogue shippedStars() {

@@ -1,8 +1,8 @@
 // Tests of installing a program: fresh install, reinstall over user changes, the registry value.
 #include "suite/install/Install.h"
 #include "platform/device/DeviceRoot.h"
-#include "platform/testing/DeviceRootTest.h"
 #include "platform/registry/RegistryKey.h"
+#include "platform/testing/DeviceRootTest.h"
 
 #include <QDir>
 #include <QFile>

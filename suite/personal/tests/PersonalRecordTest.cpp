@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-using namespace velmora::app;
+using namespace velmora::personal;
 
 namespace {
 

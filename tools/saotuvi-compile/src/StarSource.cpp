@@ -128,7 +128,7 @@ class RowParser {
     }
 
     bool text(std::string_view s, std::size_t limit, const char* what, std::u16string& out) {
-        out = almanac::Utf8ToUtf16(s);
+        out = text::utf8ToUtf16(s);
         if (out.empty()) return fail(std::string("thiếu ") + what);
         if (out.size() > limit)
             return fail(std::string(what) + " dài quá " + std::to_string(limit) + " ký tự");
@@ -174,7 +174,7 @@ class RowParser {
 
     // The id of the one earlier star with that name, usable by a transformation.
     int targetId(std::string_view name) {
-        const std::u16string wanted = almanac::Utf8ToUtf16(name);
+        const std::u16string wanted = text::utf8ToUtf16(name);
         int found = -1, count = 0;
         for (const SourceRow& row : earlier_)
             if (row.record.longName == wanted) {
@@ -199,7 +199,7 @@ class RowParser {
             if (letter.empty()) continue;
             if (indexIn(kStrengthLetters, letter) < 0)
                 return fail("chữ miếu hãm không rõ \"" + std::string(letter) + "\"");
-            r.strength += almanac::Utf8ToUtf16(letter);
+            r.strength += text::utf8ToUtf16(letter);
         }
         if (r.strength.size() != charts::kStrengthWidth) return fail("cần 12 chữ miếu hãm");
         return true;
@@ -210,7 +210,7 @@ class RowParser {
 };
 
 std::string utf8(const std::u16string& s) {
-    return almanac::Utf16ToUtf8(s);
+    return text::utf16ToUtf8(s);
 }
 
 std::string branchList(const StarRecord& r, int count) {

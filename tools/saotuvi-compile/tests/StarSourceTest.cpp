@@ -20,7 +20,7 @@ std::string readText(const std::string& path) {
 }
 
 std::string tableOf(const charts::StarRecord& r) {
-    return almanac::Utf16ToUtf8(std::u16string_view(r.table.data(), r.table.size()));
+    return text::utf16ToUtf8(std::u16string_view(r.table.data(), r.table.size()));
 }
 
 // Rows that need earlier stars find them here.
