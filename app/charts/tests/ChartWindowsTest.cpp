@@ -533,11 +533,7 @@ class ChartWindowsTest : public QObject {
 
     // ------------------------------------------------------------ screenshots
 
-    void screenshots_data() {
-        QTest::addColumn<QString>("profile");
-        for (const char* name : {"qvga", "vga", "vga-landscape"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
+    void screenshots_data() { velmora::testing::addProfileRows(); }
     void screenshots() {
         QFETCH(QString, profile);
         useProfile(profile);
