@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,7 +20,10 @@ struct CalRun {
 
 // Runs velmora-cal with a frozen clock (the current year Kỷ Sửu), stderr kept apart.
 CalRun run(const std::string& arguments, const std::string& environment = "") {
-    const std::string errFile = ::testing::TempDir() + "chart-cli-stderr.txt";
+    // One file per run: CTest runs the cases of this program side by side.
+    static int runs = 0;
+    const std::string errFile = ::testing::TempDir() + "chart-cli-stderr-" +
+                                std::to_string(::getpid()) + "-" + std::to_string(++runs) + ".txt";
     const std::string command = "VELMORA_NOW=2009-01-26T10:30 " + environment + " " +
                                 VELMORA_CAL_PATH + " " + arguments + " 2>" + errFile;
     FILE* pipe = popen(command.c_str(), "r");
@@ -31,6 +35,7 @@ CalRun run(const std::string& arguments, const std::string& environment = "") {
     std::ifstream in(errFile);
     std::stringstream err;
     err << in.rdbuf();
+    std::remove(errFile.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, err.str()};
 }
 
