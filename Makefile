@@ -35,6 +35,7 @@ sanitize: deps
 bench: build
 	@build/default/bench/velmora-bench
 	@build/default/bench/almanac-bench
+	@build/default/bench/chart-bench
 
 clean:
 	rm -rf build

@@ -105,15 +105,15 @@ QStringList chartCellLines(const HouseReading& reading, int cell) {
             fromU16(kMansionStarNames[std::size_t(mansionStar(reading.nTrach, d))])};
 }
 
-QFont chartFont(int pixelHeight, bool bold) {
+QFont houseChartFont(int pixelHeight, bool bold) {
     return gdi::makeFont(QStringLiteral("Tahoma"), -pixelHeight, bold ? 700 : 400);
 }
 
-int chartFontHeight(const QRect& chart, const HouseReading& reading) {
+int houseChartFontHeight(const QRect& chart, const HouseReading& reading) {
     const QRect cell = chartCellRect(chart, 0);
     const int room = cell.width() - 2 * cellPadding();
     for (int height = ScaleY(11); height > 5; --height) {
-        const QFontMetrics plain(chartFont(height, false)), bold(chartFont(height, true));
+        const QFontMetrics plain(houseChartFont(height, false)), bold(houseChartFont(height, true));
         if (4 * gdi::lineHeight(bold) > cell.height() - 2 * cellPadding()) continue;
         bool fits = true;
         for (int c = 0; c <= kChartCentre && fits; ++c) {
@@ -134,8 +134,8 @@ QImage renderHouseChart(QSize size, const QRect& chart, const HouseReading& read
     image.fill(background);
     if (chart.width() < 9) return image;
     QPainter p(&image);
-    const int height = chartFontHeight(chart, reading);
-    const QFont plain = chartFont(height, false), bold = chartFont(height, true);
+    const int height = houseChartFontHeight(chart, reading);
+    const QFont plain = houseChartFont(height, false), bold = houseChartFont(height, true);
     for (int c = 0; c <= kChartCentre; ++c) {
         const QRect cell = chartCellRect(chart, c);
         p.fillRect(cell, Qt::white);

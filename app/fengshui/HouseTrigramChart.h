@@ -38,8 +38,8 @@ QRect chartCellRect(const QRect& chart, int cell);
 QStringList chartCellLines(const fengshui::HouseReading& reading, int cell);
 
 // The largest "Tahoma" pixel height, up to 11 units, at which every cell's lines fit their cell.
-int chartFontHeight(const QRect& chart, const fengshui::HouseReading& reading);
-QFont chartFont(int pixelHeight, bool bold);
+int houseChartFontHeight(const QRect& chart, const fengshui::HouseReading& reading);
+QFont houseChartFont(int pixelHeight, bool bold);
 
 // Grey frames round white cells (0xA0A0A0), drawn into an image of the given size; outside the
 // chart the image is the dialog's background.

@@ -204,6 +204,52 @@ enum NineStarControl : int {
 // "Lục thập hoa giáp".
 inline constexpr int IdcSixtyCycleList = 1161;
 
+// The purple-star chart window's menu 164.
+enum PurpleStarCommand : int {
+    CmdPurpleStarNew = 40095,         // "Lá số mới"
+    CmdPurpleStarWhole = 40100,       // "Xem tổng thể"
+    CmdPurpleStarPalaceFirst = 40101, // "Cung mệnh": the life palace + (id − 40101)
+    CmdPurpleStarPalaceLast = 40112,  // "Huynh đệ"
+    CmdPurpleStarWide = 40141,        // "Xem rộng"
+    CmdPurpleStarOpenSaved = 40239,   // "Mở lưu kiện"
+};
+
+// The four-pillars window's menu 177.
+enum FourPillarsCommand : int {
+    CmdFourPillarsNew = 40199,       // "Lá số mới"
+    CmdFourPillarsWide = 40201,      // "Xem rộng"
+    CmdFourPillarsLuck0 = 40220,     // "Đại vận 0"
+    CmdFourPillarsLuck2 = 40221,     // "Đại vận 2"
+    CmdFourPillarsLuck4 = 40225,     // "Đại vận 4"
+    CmdFourPillarsLuck6 = 40226,     // "Đại vận 6"
+    CmdFourPillarsLuck8 = 40227,     // "Đại vận 8"
+    CmdFourPillarsOpenSaved = 40244, // "Mở lưu kiện"
+};
+
+// The saved-charts list's menu bar 165 and controls.
+enum SavedChartsCommand : int {
+    CmdSavedChartsDetails = 40232, // "Xem chi tiết"
+    CmdSavedChartsNew = 40233,     // "Lá số mới"
+    CmdSavedChartsSave = 40234,    // "Lưu thông tin"
+    CmdSavedChartsDelete = 40235,  // "Xóa lá số"
+};
+enum SavedChartsControl : int {
+    IdcSavedChartsSearch = 1064,
+    IdcSavedChartsList = 1074,
+};
+
+// The birth-data dialog "Nhập lá số" (template 162).
+enum BirthEntryControl : int {
+    IdcBirthName = 1002,
+    IdcBirthAddress = 1003,
+    IdcBirthCompany = 1004,
+    IdcBirthTelephone = 1005,
+    IdcBirthEmail = 1006,
+    IdcBirthDate = 1009,
+    IdcBirthMale = 1014,
+    IdcBirthFemale = 1015,
+};
+
 // The list a field of the day page or of the almanac's month panel opens.
 inline constexpr int IdcFieldList = 6003;
 

@@ -2,6 +2,9 @@
 #include "app/shell/Tools.h"
 
 #include "app/almanac/AlmanacWindow.h"
+#include "app/charts/FourPillarsWindow.h"
+#include "app/charts/PurpleStarWindow.h"
+#include "app/charts/SavedChartsWindow.h"
 #include "app/fengshui/HouseTrigramDialog.h"
 #include "app/fengshui/IChingDialog.h"
 #include "app/fengshui/LoBanRulerDialog.h"
@@ -83,6 +86,21 @@ void installTools(MainWindow& window) {
     window.setTool(CmdSixtyCycle, [](MainWindow& w) {
         SixtyCycleDialog dialog(&w, w.state().programFolder);
         dialog.exec();
+    });
+    window.setTool(CmdPurpleStar, [](MainWindow& w) {
+        PurpleStarWindow chart(&w, w.state());
+        chart.exec();
+    });
+    window.setTool(CmdFourPillars, [](MainWindow& w) {
+        FourPillarsWindow chart(&w, w.state());
+        chart.exec();
+    });
+    // From the main menu, "OK" on a person opens that person's purple-star chart.
+    window.setTool(CmdSavedCharts, [](MainWindow& w) {
+        SavedChartsWindow list(&w, w.state().programFolder);
+        if (list.exec() != velmora::shell::IDOK || !list.chosen()) return;
+        PurpleStarWindow chart(&w, w.state());
+        if (chart.open() && chart.receiveBirth(*list.chosen())) chart.exec();
     });
     window.setTool(CmdAbout, [](MainWindow& w) {
         AboutDialog dialog(&w);

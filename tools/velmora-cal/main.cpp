@@ -1,6 +1,7 @@
 // velmora-cal: the Vietnamese lunar calendar in a terminal.
 #include "tools/velmora-cal/AlmanacReport.h"
 #include "tools/velmora-cal/Arguments.h"
+#include "tools/velmora-cal/ChartReport.h"
 #include "tools/velmora-cal/DayReport.h"
 #include "tools/velmora-cal/ExportModes.h"
 #include "tools/velmora-cal/JsonReport.h"
@@ -28,7 +29,11 @@ constexpr const char* kUsage =
     "  velmora-cal --riseset YYYY-MM-DD [--lat X --lon Y --tz Z]\n"
     "                                          giờ mọc, lặn của Mặt trời và Mặt trăng\n"
     "  velmora-cal --almanac YYYY-MM-DD [--html]\n"
-    "                                          lịch vạn sự của ngày (chữ, hoặc tài liệu HTML)\n";
+    "                                          lịch vạn sự của ngày (chữ, hoặc tài liệu HTML)\n"
+    "  velmora-cal --tu-vi YYYY-MM-DDTHH:MM --nam|--nu [--json]\n"
+    "                                          lá số tử vi của người sinh lúc đó\n"
+    "  velmora-cal --tu-tru YYYY-MM-DDTHH:MM --nam|--nu [--json]\n"
+    "                                          tứ trụ, đại vận và lưu niên\n";
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "velmora-cal: %s\n", message.c_str());
@@ -158,6 +163,18 @@ int printAlmanac(const std::vector<std::string>& args) {
     return 0;
 }
 
+int printChart(const std::string& mode, const std::vector<std::string>& args) {
+    std::string error;
+    const std::optional<DateTime> t = now(error); // the current year places the year's stars
+    if (!t) return fail(error);
+    const int currentYear = convertDay(t->year, t->month, t->day, t->hour, t->minute).nCanChiNam;
+    const ChartReport report = chartReport(mode, args, currentYear);
+    if (!report.ok) return fail(report.error);
+    for (const auto& w : report.warnings) std::fprintf(stderr, "velmora-cal: %s\n", w.c_str());
+    std::fputs(report.text.c_str(), stdout);
+    return 0;
+}
+
 int run(const std::vector<std::string>& args) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(kUsage, stdout);
@@ -172,6 +189,7 @@ int run(const std::vector<std::string>& args) {
     if (command == "--month") return printMonth(rest);
     if (command == "--riseset") return printRiseSet(rest);
     if (command == "--almanac") return printAlmanac(rest);
+    if (command == "--tu-vi" || command == "--tu-tru") return printChart(command, rest);
     if (const int exported = runExportMode(command, rest); exported >= 0) return exported;
     return fail("Tham số không rõ: " + command + " (xem velmora-cal --help)");
 }

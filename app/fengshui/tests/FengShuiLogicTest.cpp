@@ -72,10 +72,11 @@ TEST_P(EveryProfile, HouseChartTextsFitTheirCellsForEveryReading) {
     for (int owner = 0; owner < 8; ++owner) {
         for (int facing = 0; facing < 8; ++facing) {
             const HouseReading reading{owner, facing, houseTrigram(facing)};
-            const int height = chartFontHeight(chart, reading);
+            const int height = houseChartFontHeight(chart, reading);
             // Legible on every screen: at least 7 pixels at 96 dpi, scaled.
             EXPECT_GE(height, screen::ScaleY(7)) << owner << "," << facing;
-            const QFontMetrics bold(chartFont(height, true)), plain(chartFont(height, false));
+            const QFontMetrics bold(houseChartFont(height, true)),
+                plain(houseChartFont(height, false));
             for (int c = 0; c <= kChartCentre; ++c) {
                 const QRect cell = chartCellRect(chart, c);
                 const QStringList lines = chartCellLines(reading, c);
