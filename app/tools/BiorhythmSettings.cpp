@@ -1,7 +1,7 @@
 // The settings record's bytes and file.
 #include "app/tools/BiorhythmSettings.h"
 
-#include "suite/reminders/RegularFile.h"
+#include "suite/files/RegularFile.h"
 
 #include "platform/device/DeviceRoot.h"
 
@@ -76,14 +76,16 @@ BiorhythmSettings shippedSettings() {
 bool readBiorhythmSettings(BiorhythmSettings& settings, const QString& programFolder) {
     const std::optional<QString> host = device::hostPath(biorhythmSettingsPath(programFolder));
     if (!host) return false;
-    const reminders::FileContent content =
-        reminders::readRegularFile(localPath(*host), kBiorhythmSettingsSize);
-    if (content.status == reminders::FileStatus::Missing) {
+    // Up to 72 bytes over the start of the record: a longer file gives its first 72.
+    const files::ReadResult content =
+        files::readRegularFile(localPath(*host), kBiorhythmSettingsSize);
+    if (content.status == files::ReadStatus::Missing) {
         settings = shippedSettings();
         writeBiorhythmSettings(settings, programFolder);
         return true;
     }
-    if (content.status != reminders::FileStatus::Read) return false;
+    if (content.status != files::ReadStatus::Ok && content.status != files::ReadStatus::TooLong)
+        return false;
     overlaySettings(settings, content.bytes);
     return true;
 }
@@ -92,10 +94,8 @@ bool writeBiorhythmSettings(const BiorhythmSettings& settings, const QString& pr
     const std::optional<QString> host = device::hostPath(biorhythmSettingsPath(programFolder));
     if (!host || !QDir().mkpath(QFileInfo(*host).path())) return false;
     // The bytes after the record are kept; anything but a regular file is left alone.
-    const reminders::FileContent old = reminders::readRegularFile(localPath(*host), 1 << 20);
-    if ((old.status != reminders::FileStatus::Read &&
-         old.status != reminders::FileStatus::Missing) ||
-        old.truncated)
+    const files::ReadResult old = files::readRegularFile(localPath(*host), 1 << 20);
+    if (old.status != files::ReadStatus::Ok && old.status != files::ReadStatus::Missing)
         return false;
     const auto record = encodeSettings(settings);
     QByteArray bytes(reinterpret_cast<const char*>(record.data()), kBiorhythmSettingsSize);

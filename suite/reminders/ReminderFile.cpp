@@ -1,7 +1,7 @@
 // Reading and writing lichnhan.dat below the device root.
 #include "suite/reminders/ReminderFile.h"
 
-#include "suite/reminders/RegularFile.h"
+#include "suite/files/RegularFile.h"
 
 #include "platform/device/DeviceRoot.h"
 
@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <filesystem>
 #include <optional>
 
 namespace velmora::reminders {
@@ -25,9 +26,24 @@ std::optional<QString> folderOf(const QString& devicePath) {
     return device::hostPath(devicePath.left(cut));
 }
 
-FileContent readFile(const QString& host) {
-    return readRegularFile(localPath(host),
-                           static_cast<std::size_t>(kMaxReminderRecords) * kReminderRecordSize);
+// The file's records, at most kMaxReminderRecords of them: an over-long file is read up to that.
+std::optional<std::string> readFile(const QString& host, bool* missing = nullptr) {
+    files::ReadResult read = files::readRegularFile(
+        localPath(host), static_cast<std::size_t>(kMaxReminderRecords) * kReminderRecordSize);
+    if (missing) *missing = read.status == files::ReadStatus::Missing;
+    if (read.status != files::ReadStatus::Ok && read.status != files::ReadStatus::TooLong)
+        return std::nullopt;
+    return std::move(read.bytes);
+}
+
+// Whether a save may put a file at host: nothing is there yet, or a regular file (or a link to
+// one, which is written through).
+bool savablePlace(const std::string& host) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_type itself = fs::symlink_status(host, error).type();
+    if (itself == fs::file_type::not_found) return true;
+    return fs::status(host, error).type() == fs::file_type::regular;
 }
 
 } // namespace
@@ -61,8 +77,9 @@ std::string encodeReminderRows(const std::vector<ReminderRow>& rows) {
 bool LoadReminderFile(std::vector<ReminderRow>& rows, const QString& devicePath) {
     const std::optional<QString> host = device::hostPath(devicePath);
     if (!host) return false;
-    FileContent content = readFile(*host);
-    if (content.status == FileStatus::Missing) {
+    bool missing = false;
+    const std::optional<std::string> bytes = readFile(*host, &missing);
+    if (missing) {
         // Created empty, as the device does; the folder too, so that a later save can succeed.
         const std::optional<QString> folder = folderOf(devicePath);
         QFile created(*host);
@@ -71,8 +88,8 @@ bool LoadReminderFile(std::vector<ReminderRow>& rows, const QString& devicePath)
             return false;
         return true;
     }
-    if (content.status != FileStatus::Read) return false;
-    for (ReminderRow& row : rowsOfRecords(decodeReminderRecords(content.bytes)))
+    if (!bytes) return false;
+    for (ReminderRow& row : rowsOfRecords(decodeReminderRecords(*bytes)))
         rows.push_back(std::move(row));
     return true;
 }
@@ -80,9 +97,9 @@ bool LoadReminderFile(std::vector<ReminderRow>& rows, const QString& devicePath)
 bool readReminderRecords(std::vector<ReminderRecord>& records, const QString& devicePath) {
     const std::optional<QString> host = device::hostPath(devicePath);
     if (!host) return false;
-    const FileContent content = readFile(*host);
-    if (content.status != FileStatus::Read) return false;
-    records = decodeReminderRecords(content.bytes);
+    const std::optional<std::string> bytes = readFile(*host);
+    if (!bytes) return false;
+    records = decodeReminderRecords(*bytes);
     return true;
 }
 
@@ -93,8 +110,7 @@ SaveOutcome SaveReminderFile(const std::vector<ReminderRow>& rows, const QString
     const std::optional<QString> folder = folderOf(devicePath);
     const std::optional<QString> host = device::hostPath(devicePath);
     if (!folder || !host || !QDir().mkpath(*folder)) return outcome;
-    const FileStatus existing = pathKind(localPath(*host));
-    if (existing != FileStatus::Missing && existing != FileStatus::Read) return outcome;
+    if (!savablePlace(localPath(*host))) return outcome;
     // A link to a regular file is written through: the new file replaces the one it names.
     const QString target =
         QFileInfo(*host).isSymLink() ? QFileInfo(*host).canonicalFilePath() : *host;
