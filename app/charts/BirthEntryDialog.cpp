@@ -3,7 +3,6 @@
 
 #include "app/charts/ChartFiles.h"
 #include "app/res/CommandIds.h"
-#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/ControlId.h"
 #include "platform/shell/FormControls.h"
 #include "suite/charts/ByteFields.h"
@@ -15,9 +14,6 @@
 #include <QRadioButton>
 
 namespace velmora::app {
-
-using screen::ScaleX;
-using screen::ScaleY;
 
 namespace {
 
@@ -42,10 +38,7 @@ QDateTime latestChartBirth() {
 BirthEntryDialog::BirthEntryDialog(QWidget* owner, const charts::BirthRecord* edit)
     : FullScreenDialog(owner, QStringLiteral("Nhập lá số")) {
     setObjectName(QStringLiteral("BirthEntryDialog"));
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(ScaleX(6), ScaleY(6), ScaleX(6), ScaleY(6));
-    grid->setHorizontalSpacing(ScaleX(6));
-    grid->setVerticalSpacing(ScaleY(4));
+    QGridLayout* grid = shell::formGrid(this);
     const struct {
         QLineEdit** edit;
         int id;
@@ -60,20 +53,14 @@ BirthEntryDialog::BirthEntryDialog(QWidget* owner, const charts::BirthRecord* ed
         *e.edit = shell::withControlId(new QLineEdit(this), e.id);
         // The fields hold 50 characters with their terminator.
         (*e.edit)->setMaxLength(int(charts::kBirthTextWidth) - 1);
-        auto* label = new QLabel(QString::fromUtf8(e.label), this);
-        label->setBuddy(*e.edit);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(*e.edit, row++, 1);
+        shell::addFormRow(grid, row++, QString::fromUtf8(e.label), *e.edit);
     }
     birth_ = shell::withControlId(new QDateTimeEdit(this), IdcBirthDate);
     birth_->setTimeSpec(Qt::UTC);
     birth_->setDisplayFormat(QStringLiteral("HH:mm  dd/MM/yyyy"));
     birth_->setDateTimeRange(earliestChartBirth(), latestChartBirth());
     birth_->setDateTime(QDateTime(QDate(1990, 1, 1), QTime(0, 0), Qt::UTC));
-    auto* birthLabel = new QLabel(QStringLiteral("Ngày sinh *"), this);
-    birthLabel->setBuddy(birth_);
-    grid->addWidget(birthLabel, row, 0);
-    grid->addWidget(birth_, row++, 1);
+    shell::addFormRow(grid, row++, QStringLiteral("Ngày sinh *"), birth_);
 
     male_ = shell::withControlId(new QRadioButton(QStringLiteral("Nam"), this), IdcBirthMale);
     female_ = shell::withControlId(new QRadioButton(QStringLiteral("Nữ"), this), IdcBirthFemale);

@@ -3,7 +3,6 @@
 
 #include "suite/today/TodayNotify.h"
 
-#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/ControlId.h"
 #include "platform/shell/FormControls.h"
 #include "platform/shell/MessageBox.h"
@@ -18,19 +17,6 @@ namespace velmora::app {
 
 using namespace velmora::personal;
 using namespace velmora::today;
-
-using screen::ScaleX;
-using screen::ScaleY;
-
-namespace {
-
-QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
 
 std::vector<shell::MenuItem> PersonalInfoDialog::popupMenu() {
     return {{CmdPersonalReset, QStringLiteral("Làm lại"), 0, {}},
@@ -48,10 +34,7 @@ PersonalInfoDialog::PersonalInfoDialog(QWidget* owner, PersonalRecord& record,
 }
 
 void PersonalInfoDialog::buildControls() {
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(ScaleX(6), ScaleY(6), ScaleX(6), ScaleY(6));
-    grid->setHorizontalSpacing(ScaleX(6));
-    grid->setVerticalSpacing(ScaleY(4));
+    QGridLayout* grid = shell::formGrid(this);
 
     // Limits count the terminator, as the record's widths do.
     const struct {
@@ -68,16 +51,14 @@ void PersonalInfoDialog::buildControls() {
     for (const auto& e : edits) {
         *e.edit = shell::withControlId(new QLineEdit(this), e.id);
         (*e.edit)->setMaxLength(e.limit - 1);
-        grid->addWidget(labelFor(QString::fromUtf8(e.label), *e.edit, this), row, 0);
-        grid->addWidget(*e.edit, row++, 1);
+        shell::addFormRow(grid, row++, QString::fromUtf8(e.label), *e.edit);
     }
 
     birth_ = shell::withControlId(new QDateTimeEdit(this), IdcPersonalBirth);
     birth_->setTimeSpec(Qt::UTC);
     birth_->setDateTimeRange(earliestBirth(), latestBirth());
     shell::useMonthCalendarPopup(birth_); // as the device's date picker
-    grid->addWidget(labelFor(QStringLiteral("Ngày sinh *"), birth_, this), row, 0);
-    grid->addWidget(birth_, row++, 1);
+    shell::addFormRow(grid, row++, QStringLiteral("Ngày sinh *"), birth_);
 
     male_ = shell::withControlId(new QRadioButton(QStringLiteral("Nam"), this), IdcPersonalMale);
     female_ = shell::withControlId(new QRadioButton(QStringLiteral("Nữ"), this), IdcPersonalFemale);

@@ -6,11 +6,29 @@
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
 
 namespace velmora::shell {
+
+QGridLayout* formGrid(QWidget* parent) {
+    auto* grid = new QGridLayout(parent);
+    grid->setContentsMargins(screen::ScaleX(6), screen::ScaleY(6), screen::ScaleX(6),
+                             screen::ScaleY(6));
+    grid->setHorizontalSpacing(screen::ScaleX(6));
+    grid->setVerticalSpacing(screen::ScaleY(4));
+    return grid;
+}
+
+void addFormRow(QGridLayout* grid, int row, const QString& label, QWidget* field) {
+    auto* text = new QLabel(label, grid->parentWidget());
+    text->setBuddy(field);
+    grid->addWidget(text, row, 0);
+    grid->addWidget(field, row, 1);
+}
 
 void useMonthCalendarPopup(QDateTimeEdit* field) {
     field->setCalendarPopup(true);
