@@ -2,7 +2,7 @@
 #include "app/tools/BiorhythmOptionsDialog.h"
 
 #include "app/res/CommandIds.h"
-#include "app/tools/ToolControls.h"
+#include "platform/shell/ControlId.h"
 
 #include "platform/device/DeviceClock.h"
 #include "platform/screen/ScreenProfile.h"
@@ -42,13 +42,13 @@ BiorhythmOptionsDialog::BiorhythmOptionsDialog(QWidget* owner, BiorhythmSettings
     grid->setContentsMargins(ScaleX(6), ScaleY(6), ScaleX(6), ScaleY(6));
     grid->setHorizontalSpacing(ScaleX(6));
     grid->setVerticalSpacing(ScaleY(4));
-    lastPeriod_ = setControlId(new QDateEdit(this), IdcBiorhythmLastPeriod);
+    lastPeriod_ = shell::withControlId(new QDateEdit(this), IdcBiorhythmLastPeriod);
     lastPeriod_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    average_ = setControlId(new QLineEdit(this), IdcBiorhythmAverage);
+    average_ = shell::withControlId(new QLineEdit(this), IdcBiorhythmAverage);
     average_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,10}")), average_));
-    showStrip_ = setControlId(new QCheckBox(QStringLiteral("Hiện thị trong nhịp sinh học"), this),
-                              IdcBiorhythmShowStrip);
+    showStrip_ = shell::withControlId(
+        new QCheckBox(QStringLiteral("Hiện thị trong nhịp sinh học"), this), IdcBiorhythmShowStrip);
     grid->addWidget(new QLabel(QStringLiteral("Ngày kỳ trước"), this), 0, 0);
     grid->addWidget(lastPeriod_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Số ngày trung bình"), this), 1, 0);
@@ -65,7 +65,7 @@ BiorhythmOptionsDialog::BiorhythmOptionsDialog(QWidget* owner, BiorhythmSettings
 }
 
 QWidget* BiorhythmOptionsDialog::control(int id) const {
-    return findControl(this, id);
+    return shell::findControl(*this, id);
 }
 
 void BiorhythmOptionsDialog::onCommand(int id) {

@@ -4,7 +4,7 @@
 #include "app/res/CommandIds.h"
 #include "app/tools/BiorhythmOptionsDialog.h"
 #include "app/tools/BiorhythmPainter.h"
-#include "app/tools/ToolControls.h"
+#include "platform/shell/ControlId.h"
 
 #include "platform/device/DeviceClock.h"
 #include "platform/shell/SoftKeyBar.h"
@@ -36,7 +36,7 @@ void fitLabel(QLabel* label) {
 }
 
 QDateEdit* picker(QWidget* parent, int id) {
-    auto* p = setControlId(new QDateEdit(parent), id);
+    auto* p = shell::withControlId(new QDateEdit(parent), id);
     p->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     return p;
 }
@@ -61,10 +61,10 @@ BiorhythmWindow::BiorhythmWindow(QWidget* owner, const QString& programFolder,
     : FullScreenDialog(owner, QStringLiteral("Nhịp sinh học"), biorhythmMenu()),
       programFolder_(programFolder), birth_(birth), settings_(settings) {
     setObjectName(QStringLiteral("BiorhythmWindow"));
-    setControlId(new QLabel(QStringLiteral("Ngày sinh 1:"), this), LabelBirth);
-    setControlId(new QLabel(QStringLiteral("Ngày sinh 2:"), this), LabelBirth2);
-    setControlId(new QLabel(QStringLiteral("Từ ngày:"), this), LabelFrom);
-    setControlId(new QLabel(QStringLiteral("Ngày xem:"), this), LabelView);
+    shell::withControlId(new QLabel(QStringLiteral("Ngày sinh 1:"), this), LabelBirth);
+    shell::withControlId(new QLabel(QStringLiteral("Ngày sinh 2:"), this), LabelBirth2);
+    shell::withControlId(new QLabel(QStringLiteral("Từ ngày:"), this), LabelFrom);
+    shell::withControlId(new QLabel(QStringLiteral("Ngày xem:"), this), LabelView);
     birthPicker_ = picker(this, IdcBiorhythmBirth);
     secondBirth_ = picker(this, IdcBiorhythmBirth2);
     from_ = picker(this, IdcBiorhythmFrom);
@@ -83,7 +83,7 @@ BiorhythmWindow::BiorhythmWindow(QWidget* owner, const QString& programFolder,
 }
 
 QWidget* BiorhythmWindow::control(int id) const {
-    return findControl(this, id);
+    return shell::findControl(*this, id);
 }
 
 bool BiorhythmWindow::onOpen() {

@@ -3,7 +3,7 @@
 
 #include "app/res/CommandIds.h"
 #include "app/tools/ClockSync.h"
-#include "app/tools/ToolControls.h"
+#include "platform/shell/ControlId.h"
 
 #include "platform/device/DeviceClock.h"
 #include "platform/screen/ScreenProfile.h"
@@ -59,15 +59,15 @@ ClockSyncDialog::ClockSyncDialog(QWidget* owner, int timeoutMs)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(ScaleX(8), ScaleY(8), ScaleX(8), ScaleY(8));
     column->setSpacing(ScaleY(6));
-    column->addWidget(
-        setControlId(new QLabel(QStringLiteral("Chọn loại kết nối"), this), IdcClockSyncCaption));
-    destinations_ =
-        setControlId(new DestinationSpinner(net::destinations(), this), IdcClockSyncDestinations);
+    column->addWidget(shell::withControlId(new QLabel(QStringLiteral("Chọn loại kết nối"), this),
+                                           IdcClockSyncCaption));
+    destinations_ = shell::withControlId(new DestinationSpinner(net::destinations(), this),
+                                         IdcClockSyncDestinations);
     column->addWidget(destinations_);
-    status_ = setControlId(new QLabel(kClockSyncPrompt, this), IdcClockSyncStatus);
+    status_ = shell::withControlId(new QLabel(kClockSyncPrompt, this), IdcClockSyncStatus);
     status_->setWordWrap(true);
     column->addWidget(status_);
-    result_ = setControlId(new QLabel(this), IdcClockSyncResult);
+    result_ = shell::withControlId(new QLabel(this), IdcClockSyncResult);
     result_->setWordWrap(true);
     QFont bold = result_->font();
     bold.setBold(true);
@@ -86,7 +86,7 @@ QString ClockSyncDialog::result() const {
     return result_->text();
 }
 QWidget* ClockSyncDialog::control(int id) const {
-    return findControl(this, id);
+    return shell::findControl(*this, id);
 }
 
 void ClockSyncDialog::synchronise() {

@@ -3,7 +3,7 @@
 
 #include "app/res/CommandIds.h"
 #include "app/tools/CompactList.h"
-#include "app/tools/ToolControls.h"
+#include "platform/shell/ControlId.h"
 
 #include "platform/screen/ScreenProfile.h"
 #include "platform/shell/MessageBox.h"
@@ -28,7 +28,7 @@ using screen::ScaleY;
 namespace {
 
 QComboBox* numberList(QWidget* parent, int first, int last, int id) {
-    auto* list = setControlId(new CompactList(parent), id);
+    auto* list = shell::withControlId(new CompactList(parent), id);
     for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
     list->setMaxVisibleItems(8);
     return list;
@@ -53,21 +53,22 @@ void ReminderEditorDialog::build() {
                   {IdcReminderDayLabel, "Ngày"},     {IdcReminderMonthLabel, "Tháng"},
                   {IdcReminderKindLabel, "Loại"},    {IdcReminderAlarmLabel, "Báo lúc"},
                   {IdcReminderBeforeLabel, "trước"}, {IdcReminderDaysLabel, "ngày"}};
-    for (const auto& l : labels) setControlId(new QLabel(QString::fromUtf8(l.text), this), l.id);
+    for (const auto& l : labels)
+        shell::withControlId(new QLabel(QString::fromUtf8(l.text), this), l.id);
 
-    title_ = setControlId(new QLineEdit(this), IdcReminderTitle);
+    title_ = shell::withControlId(new QLineEdit(this), IdcReminderTitle);
     title_->setMaxLength(kEditorTitleLimit);
-    place_ = setControlId(new QLineEdit(this), IdcReminderPlace);
+    place_ = shell::withControlId(new QLineEdit(this), IdcReminderPlace);
     place_->setMaxLength(kEditorPlaceLimit);
     day_ = numberList(this, 1, kEditorDays, IdcReminderDay);
     month_ = numberList(this, 1, 12, IdcReminderMonth);
-    lunar_ = setControlId(new QCheckBox(QStringLiteral("Âm lịch"), this), IdcReminderLunar);
-    kind_ = setControlId(new CompactList(this), IdcReminderKind);
+    lunar_ = shell::withControlId(new QCheckBox(QStringLiteral("Âm lịch"), this), IdcReminderLunar);
+    kind_ = shell::withControlId(new CompactList(this), IdcReminderKind);
     for (int k = 1; k <= reminders::kKindCount; ++k)
         kind_->addItem(QString::fromStdU16String(std::u16string(reminders::kindName(k))));
 
     // The time picker with its check box: unchecked means no alarm.
-    auto* alarm = setControlId(new QWidget(this), IdcReminderAlarm);
+    auto* alarm = shell::withControlId(new QWidget(this), IdcReminderAlarm);
     auto* row = new QHBoxLayout(alarm);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(ScaleX(2));
@@ -81,9 +82,9 @@ void ReminderEditorDialog::build() {
     connect(alarmOn_, &QCheckBox::toggled, time_, &QWidget::setEnabled);
 
     daysBefore_ = numberList(this, 0, kEditorDaysBefore - 1, IdcReminderDaysBefore);
-    setControlId(new QPushButton(QStringLiteral("<"), this), IdcReminderPrevious);
-    setControlId(new QPushButton(QStringLiteral(">"), this), IdcReminderNext);
-    content_ = setControlId(new QPlainTextEdit(this), IdcReminderContent);
+    shell::withControlId(new QPushButton(QStringLiteral("<"), this), IdcReminderPrevious);
+    shell::withControlId(new QPushButton(QStringLiteral(">"), this), IdcReminderNext);
+    content_ = shell::withControlId(new QPlainTextEdit(this), IdcReminderContent);
     place();
 }
 
@@ -121,7 +122,7 @@ ReminderEditorValues ReminderEditorDialog::values() const {
 }
 
 QWidget* ReminderEditorDialog::control(int id) const {
-    return findControl(this, id);
+    return shell::findControl(*this, id);
 }
 
 void ReminderEditorDialog::place() {

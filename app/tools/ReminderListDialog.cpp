@@ -5,7 +5,7 @@
 #include "app/tools/ReminderEditorDialog.h"
 #include "app/tools/ReminderIcons.h"
 #include "app/tools/ReminderRowPainter.h"
-#include "app/tools/ToolControls.h"
+#include "platform/shell/ControlId.h"
 
 #include "platform/device/DeviceClock.h"
 #include "platform/screen/ScreenProfile.h"
@@ -95,7 +95,7 @@ bool ReminderListDialog::onOpen() {
     state_ = ReminderListState{};
     // The list control needs the kinds' icons; without them the window shows no rows.
     if (icons_.count() >= 3) {
-        view_ = setControlId(new QListWidget(this), IdcRemindersList);
+        view_ = shell::withControlId(new QListWidget(this), IdcRemindersList);
         view_->setItemDelegate(new RowDelegate(state_, icons_, view_));
         view_->setUniformItemSizes(true);
         view_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -2,7 +2,7 @@
 #include "app/tools/WeatherWindow.h"
 
 #include "app/res/CommandIds.h"
-#include "app/tools/ToolControls.h"
+#include "platform/shell/ControlId.h"
 
 #include "platform/device/DeviceClock.h"
 #include "platform/gdi/ColorRef.h"
@@ -137,7 +137,7 @@ void WeatherWindow::showCityList() {
         list_->setFocus();
         return;
     }
-    list_ = setControlId(new QListWidget(this), IdcWeatherCityList);
+    list_ = shell::withControlId(new QListWidget(this), IdcWeatherCityList);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const weather::CityEntry& city : weather::cityTable())
