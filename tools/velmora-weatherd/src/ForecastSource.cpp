@@ -1,0 +1,46 @@
+// Fixture files and API requests.
+#include "tools/velmora-weatherd/src/ForecastSource.h"
+
+#include "tools/velmora-weatherd/src/ForecastReply.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkReply>
+#include <QTimer>
+
+namespace velmora::weatherd {
+namespace {
+constexpr int kApiTimeoutMs = 20000;
+constexpr qint64 kMaxAnswer = 4 * 1024 * 1024; // ten days of hourly values are about 30 kB
+} // namespace
+
+ForecastSource::ForecastSource(const QString& fixtureDir, const QUrl& api, QObject* parent)
+    : QObject(parent), fixtureDir_(fixtureDir), api_(api) {}
+
+void ForecastSource::fetch(const CityPoint& city, Done done) {
+    if (!fixtureDir_.isEmpty()) {
+        const QString path = QDir(fixtureDir_).filePath(QString::fromLatin1(city.code) + ".json");
+        std::optional<QByteArray> json;
+        QFile file(path);
+        if (QFileInfo(path).isFile() && file.size() <= kMaxAnswer && file.open(QIODevice::ReadOnly))
+            json = file.readAll();
+        // Answered from the event loop, as a network answer would be.
+        QTimer::singleShot(0, this, [done, json] { done(json); });
+        return;
+    }
+    QUrl url = api_;
+    url.setQuery(forecastQuery(city.latitude, city.longitude));
+    QNetworkRequest request(url);
+    request.setTransferTimeout(kApiTimeoutMs);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("velmora-weatherd"));
+    QNetworkReply* reply = network_.get(request);
+    connect(reply, &QNetworkReply::finished, this, [reply, done] {
+        reply->deleteLater();
+        const bool ok = reply->error() == QNetworkReply::NoError &&
+                        reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
+        done(ok ? std::optional<QByteArray>(reply->read(kMaxAnswer)) : std::nullopt);
+    });
+}
+
+} // namespace velmora::weatherd
