@@ -1,4 +1,5 @@
 // Composing one day's reading, star files read from disk each time as the window does.
+#include "VelmoraDay.h"
 #include "suite/almanac/AlmanacReading.h"
 
 #include <benchmark/benchmark.h>
@@ -6,17 +7,11 @@
 namespace {
 
 void BM_ComposeAlmanacReading(benchmark::State& state) {
-    LICHVELMORA rec{};
-    rec.nNgay = 26;
-    rec.nThang = 1;
-    rec.nNam = 2009;
-    rec.nGio = 12;
-    rec.dMuiGio = 7.0;
-    DoiAmDuong(&rec, DAD_ALL);
-    const almanac::StarFilePaths files{ALMANAC_DEVICE_DATA_DIR "/vansutot.dat",
-                                       ALMANAC_DEVICE_DATA_DIR "/vansuxau.dat"};
+    const LICHVELMORA rec = velmora::freshDay(26, 1, 2009);
+    const velmora::almanac::StarFilePaths files{ALMANAC_DEVICE_DATA_DIR "/vansutot.dat",
+                                                ALMANAC_DEVICE_DATA_DIR "/vansuxau.dat"};
     for (auto _ : state) {
-        auto reading = almanac::ComposeAlmanacReading(rec, files);
+        auto reading = velmora::almanac::ComposeAlmanacReading(rec, files);
         if (!reading.missingFiles.empty()) state.SkipWithError("star files not built");
         benchmark::DoNotOptimize(reading.html.data());
     }

@@ -1,10 +1,10 @@
 // Costs of LichVelmora's screen: one paint of the day page, and a whole start-up of the
 // program up to its first painted screen (a --screenshot run, which also writes the PNG
 // and exits, so it bounds the time to the first paint from above).
-#include "platform/shell/Application.h"
 #include "app/shell/DayPage.h"
 #include "platform/device/DeviceClock.h"
 #include "platform/screen/ScreenProfile.h"
+#include "platform/shell/Application.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -47,7 +47,8 @@ void BM_StartUpToFirstPaint(benchmark::State& state) {
         QProcess run;
         run.setProcessEnvironment(deviceEnvironment());
         run.start(QStringLiteral(LICHVELMORA_PATH), screenshotArguments());
-        if (!run.waitForFinished(30000) || run.exitCode() != 0) state.SkipWithError("the program failed");
+        if (!run.waitForFinished(30000) || run.exitCode() != 0)
+            state.SkipWithError("the program failed");
     }
 }
 BENCHMARK(BM_StartUpToFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);

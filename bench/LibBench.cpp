@@ -1,5 +1,6 @@
 // Costs of the library calls the programs make: a fresh conversion, a day step, a
 // year stepped day by day, a lunar-to-solar call, and rise and set times.
+#include "VelmoraDay.h"
 #include "VelmoraLib.h"
 
 #include <benchmark/benchmark.h>
@@ -9,15 +10,7 @@
 namespace {
 
 LICHVELMORA freshRecord(int day, int month, int year) {
-    LICHVELMORA rec;
-    std::memset(&rec, 0, sizeof rec);
-    rec.nNgay = day;
-    rec.nThang = month;
-    rec.nNam = year;
-    rec.nGio = 10;
-    rec.dMuiGio = 7.0;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
+    return velmora::freshDay(day, month, year, 10);
 }
 
 // A fresh record; args: day, month. June reads one month table, January two

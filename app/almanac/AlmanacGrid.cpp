@@ -1,5 +1,6 @@
 // The almanac month panel's rules: geometry, cell contents, keys, taps and choosing a cell.
 #include "app/almanac/AlmanacGrid.h"
+#include "VelmoraDay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -92,8 +93,7 @@ QRect gridCellRect(int column, int row) {
 }
 
 int lunarMonthDays(const LICHVELMORA& day, int k) {
-    if (k < 0 || k > kLastMonthEntry) return 0;
-    return static_cast<int>(std::floor(day.dSoc[k + 1] + 0.5) - std::floor(day.dSoc[k] + 0.5));
+    return k < 0 || k > kLastMonthEntry ? 0 : velmora::lunarMonthLength(day, k);
 }
 
 int gridLunarDay(const LICHVELMORA& day, int index) {

@@ -1,10 +1,10 @@
 // The almanac month panel's rules: its fields and cells, the days the cells show, keys and taps.
 #pragma once
 
-#include "platform/gdi/ColorRef.h"
-#include "platform/shell/DeviceKey.h"
-#include "platform/screen/ScreenProfile.h"
 #include "VelmoraLib.h"
+#include "platform/gdi/ColorRef.h"
+#include "platform/screen/ScreenProfile.h"
+#include "platform/shell/DeviceKey.h"
 
 #include <QPoint>
 #include <QRect>

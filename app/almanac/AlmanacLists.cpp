@@ -53,7 +53,8 @@ uint32_t almanacListFlags(int field) {
 
 bool applyAlmanacList(int field, int n, CurrentDay& day) {
     const int pageField = dayPageField(field);
-    if (n < 0 || pageField < 0 || n >= chooserList(pageField, day.record).entries.size()) return false;
+    if (n < 0 || pageField < 0 || n >= chooserList(pageField, day.record).entries.size())
+        return false;
     // A pick means the user chose a day: the day page stops following the clock.
     day.followClock = false;
     return applyFieldChoice(pageField, n, day.record);

@@ -1,8 +1,8 @@
 // The lists the almanac's month and lunar fields open, where they go and what a pick changes.
 #pragma once
 
-#include "app/res/CommandIds.h"
 #include "app/almanac/AlmanacGrid.h"
+#include "app/res/CommandIds.h"
 #include "app/shell/CurrentDay.h"
 #include "app/shell/FieldChooser.h"
 
@@ -10,7 +10,6 @@
 #include <QSize>
 
 namespace velmora::app {
-
 
 // Entries and the initial entry of a field's list: 0 months, 1 years, 3 lunar days,
 // 4 the lunar year's months, 5 year pillars. Other fields have none.

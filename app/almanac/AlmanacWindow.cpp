@@ -2,8 +2,8 @@
 #include "app/almanac/AlmanacWindow.h"
 
 #include "platform/device/DeviceClock.h"
-#include "platform/shell/DeviceKey.h"
 #include "platform/device/DeviceRoot.h"
+#include "platform/shell/DeviceKey.h"
 #include "platform/shell/MessageBox.h"
 #include "suite/almanac/AlmanacReading.h"
 
@@ -111,15 +111,15 @@ void AlmanacWindow::recompose() {
     if (!viewer_) return;
     ++compositions_;
     const LICHVELMORA day = state_.currentDay.record;
-    const almanac::AlmanacReading reading = almanac::ComposeAlmanacReading(
-        day, {starFile(state_.programFolder, almanac::kAuspiciousFileName),
-              starFile(state_.programFolder, almanac::kInauspiciousFileName)});
+    const velmora::almanac::AlmanacReading reading = velmora::almanac::ComposeAlmanacReading(
+        day, {starFile(state_.programFolder, velmora::almanac::kAuspiciousFileName),
+              starFile(state_.programFolder, velmora::almanac::kInauspiciousFileName)});
     for (const std::u16string& name : reading.missingFiles)
-        velmora::shell::messageBox(this,
-                                   QString::fromStdU16String(almanac::MissingFileMessage(name)),
-                                   QString::fromUtf16(almanac::kErrorCaption.data(),
-                                                      qsizetype(almanac::kErrorCaption.size())),
-                                   velmora::shell::MB_OK | velmora::shell::MB_TOPMOST);
+        velmora::shell::messageBox(
+            this, QString::fromStdU16String(velmora::almanac::missingFileMessage(name)),
+            QString::fromUtf16(velmora::almanac::kErrorCaption.data(),
+                               qsizetype(velmora::almanac::kErrorCaption.size())),
+            velmora::shell::MB_OK | velmora::shell::MB_TOPMOST);
     if (!viewer_) return; // the window may have gone while a message box was open
     viewer_->clear();
     viewer_->addText(QString::fromStdU16String(reading.html), false);
@@ -141,7 +141,8 @@ void AlmanacWindow::setGridFocus(bool focused) {
 
 void AlmanacWindow::showGridFocus(bool focused) {
     gridFocus_ = focused;
-    velmora::shell::SetSoftKeyText(softKeyBar(), CmdAlmanacStars, focused ? kLeftOnGrid : kLeftOnReading);
+    velmora::shell::SetSoftKeyText(softKeyBar(), CmdAlmanacStars,
+                                   focused ? kLeftOnGrid : kLeftOnReading);
 }
 
 void AlmanacWindow::layoutChildren() {

@@ -1,12 +1,12 @@
 // The almanac window ("Lịch vạn sự"): the month panel over the HTML reading of CurrentDay.
 #pragma once
 
-#include "app/res/CommandIds.h"
 #include "app/almanac/AlmanacGrid.h"
-#include "platform/shell/FullScreenDialog.h"
-#include "platform/html/HtmlViewer.h"
 #include "app/almanac/MonthPanel.h"
+#include "app/res/CommandIds.h"
 #include "app/shell/ProgramState.h"
+#include "platform/html/HtmlViewer.h"
+#include "platform/shell/FullScreenDialog.h"
 #include "platform/shell/SoftKeyBar.h"
 
 #include <QPointer>

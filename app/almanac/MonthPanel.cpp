@@ -2,8 +2,8 @@
 #include "app/almanac/MonthPanel.h"
 
 #include "app/almanac/AlmanacLists.h"
-#include "platform/shell/DeviceKey.h"
 #include "app/almanac/MonthPanelPainter.h"
+#include "platform/shell/DeviceKey.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -88,26 +88,17 @@ void MonthPanel::openList() {
     QWidget* host = parentWidget() ? parentWidget() : this;
     list_ = velmora::shell::ChooserPopup::open(
         host, almanacListRect(field, velmora::screen::GetScreenOrientation()), entries.entries,
-        entries.initial, IdcFieldList);
+        entries.initial, IdcFieldList, this);
     connect(list_, &velmora::shell::ChooserPopup::chosen, this,
             [this, field](int row) { applyList(field, row); });
-    connect(list_, &velmora::shell::ChooserPopup::dismissed, this, [this] {
-        list_ = nullptr;
-        setFocus();
-        update();
-    });
 }
 
 void MonthPanel::closeList() {
-    if (list_) list_->dismiss();
-    list_ = nullptr;
+    if (list()) list_->dismiss();
 }
 
 void MonthPanel::applyList(int field, int row) {
-    list_ = nullptr;
-    const bool applied = applyAlmanacList(field, row, day_);
-    setFocus();
-    if (applied) emit dayChanged();
+    if (applyAlmanacList(field, row, day_)) emit dayChanged();
     update();
 }
 

@@ -4,8 +4,8 @@
 #include "app/almanac/AlmanacGrid.h"
 #include "app/shell/CurrentDay.h"
 
-#include <QImage>
 #include "platform/shell/ChooserPopup.h"
+#include <QImage>
 
 #include <QPointer>
 #include <QWidget>
@@ -18,7 +18,9 @@ class MonthPanel : public QWidget {
     MonthPanel(CurrentDay& day, AlmanacGridState& state, QWidget* parent = nullptr);
 
     // The open field list, or null.
-    velmora::shell::ChooserPopup* list() const { return list_; }
+    velmora::shell::ChooserPopup* list() const {
+        return list_ && list_->isOpen() ? list_.data() : nullptr;
+    }
     // Opens the selected field's list over the field (nothing for the grid or no field).
     void openList();
     void closeList();

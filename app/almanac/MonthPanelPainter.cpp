@@ -1,9 +1,9 @@
 // The month panel's painter: boxes with their caption strips, the day cells, labels and focus.
 #include "app/almanac/MonthPanelPainter.h"
 
+#include "app/shell/LunarMonthList.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
-#include "app/shell/LunarMonthList.h"
 #include "platform/gdi/Shapes.h"
 
 namespace velmora::app {
@@ -96,7 +96,7 @@ void paintMonthPanel(QPainter& p, QSize size, const MonthPanelScene& scene) {
                                            {AlmanacLunarMonthBox, day.nCanChiThang},
                                            {AlmanacLunarYearBox, day.nCanChiNam}};
     for (const auto& [f, index] : pillars)
-        gdi::drawText(p, field(f).adjusted(0, ScaleY(18), 0, 0), canChiName(index), centred);
+        gdi::drawText(p, field(f).adjusted(0, ScaleY(18), 0, 0), canChiText(index), centred);
 
     const int selected = scene.state.field;
     if (selected == AlmanacDayGrid)

@@ -3,6 +3,7 @@
 
 #include "suite/today/TodayNotify.h"
 
+#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/MessageBox.h"
 #include <QButtonGroup>
 #include <QDateTimeEdit>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
-#include "platform/screen/ScreenProfile.h"
 
 namespace velmora::app {
 
@@ -123,8 +123,8 @@ PersonalFields PersonalInfoDialog::currentFields() const {
 
 bool PersonalInfoDialog::SavePersonalRecord() {
     applyFields(record_, currentFields());
-    if (!WritePersonalRecord(record_, filePath_)) return false;
-    NotifyTodayItem();
+    if (!writePersonalRecord(record_, filePath_)) return false;
+    notifyTodayItem();
     return true;
 }
 

@@ -7,8 +7,8 @@
 
 namespace velmora::app {
 
-inline constexpr char16_t kWindowTitle[] = u"Lịch Velmora 3.0";  // string 1
-inline constexpr char16_t kWindowClass[] = u"LICHVELMORA";       // string 2
+inline constexpr char16_t kWindowTitle[] = u"Lịch Velmora 3.0"; // string 1
+inline constexpr char16_t kWindowClass[] = u"LICHVELMORA";      // string 2
 
 // The left soft key's three captions.
 inline constexpr char16_t kLeftKeyAlmanac[] = u"Lịch vạn sự";   // when the window is created

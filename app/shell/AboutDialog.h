@@ -7,7 +7,7 @@ namespace velmora::app {
 
 class AboutDialog : public velmora::shell::FullScreenDialog {
     Q_OBJECT
-public:
+  public:
     explicit AboutDialog(QWidget* owner);
 };
 

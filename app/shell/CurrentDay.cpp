@@ -1,5 +1,6 @@
 // The day the program shows.
 #include "app/shell/CurrentDay.h"
+#include "VelmoraDay.h"
 
 #include "app/shell/DayTexts.h"
 #include "app/shell/HomeLocation.h"
@@ -8,11 +9,13 @@ namespace velmora::app {
 
 void CurrentDay::setToLocalTime(const SYSTEMTIME& now) {
     record.dMuiGio = kHomeZone;
-    setRecordTime(record, now);
+    velmora::setRecordTime(record, now);
     refreshRiseSet();
     DoiAmDuong(&record, DAD_ALL);
 }
 
-void CurrentDay::refreshRiseSet() { riseSet = riseSetAtHome(record.nNgay, record.nThang, record.nNam); }
+void CurrentDay::refreshRiseSet() {
+    riseSet = riseSetAtHome(record.nNgay, record.nThang, record.nNam);
+}
 
 } // namespace velmora::app

@@ -1,8 +1,8 @@
 // The day the program shows (CurrentDay), its sun and moon times, and whether it follows the clock.
 #pragma once
 
-#include "app/shell/RiseSetTimes.h"
 #include "VelmoraLib.h"
+#include "app/shell/RiseSetTimes.h"
 
 namespace velmora::app {
 

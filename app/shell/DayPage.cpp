@@ -3,9 +3,9 @@
 
 #include "app/res/CommandIds.h"
 #include "app/shell/DayPageLayout.h"
+#include "app/shell/FieldChooser.h"
 #include "platform/device/DeviceClock.h"
 #include "platform/shell/DeviceKey.h"
-#include "app/shell/FieldChooser.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,9 +13,9 @@
 
 namespace velmora::app {
 
-using velmora::shell::DeviceKey;
 using velmora::screen::ScaleX;
 using velmora::screen::ScaleY;
+using velmora::shell::DeviceKey;
 
 DayPage::DayPage(DayPageModel& model, QString programFolder, QWidget* parent)
     : QWidget(parent), model_(model), programFolder_(std::move(programFolder)) {
@@ -27,8 +27,12 @@ DayPage::DayPage(DayPageModel& model, QString programFolder, QWidget* parent)
     connect(&clock_, &QTimer::timeout, this, &DayPage::clockTick);
 }
 
-void DayPage::startClock() { clock_.start(); }
-void DayPage::stopClock() { clock_.stop(); }
+void DayPage::startClock() {
+    clock_.start();
+}
+void DayPage::stopClock() {
+    clock_.stop();
+}
 
 void DayPage::clockTick() {
     if (model_.tick(velmora::device::localSystemTime())) update();
@@ -87,7 +91,8 @@ void DayPage::keyPressEvent(QKeyEvent* event) {
 
 void DayPage::mouseReleaseEvent(QMouseEvent* event) {
     closeChooser();
-    model_.setSelectedField(fieldAt(event->position().toPoint(), velmora::screen::GetScreenOrientation()));
+    model_.setSelectedField(
+        fieldAt(event->position().toPoint(), velmora::screen::GetScreenOrientation()));
     if (model_.fieldSelected()) openChooser();
     update();
 }
@@ -102,37 +107,29 @@ void DayPage::openChooser() {
     if (field < 0 || field > 11) return;
     model_.chooserOpened();
     emit chooserOpened();
-    if (chooser_) {
+    if (chooser()) {
         chooser_->setFocus();
         return;
     }
 
     const QRect slot = slotRect(field + 4, velmora::screen::GetScreenOrientation());
-    const bool wide = field == FieldMinorTerm || field == FieldMajorTerm || field == FieldLunarDay ||
-                      field == FieldYearPillar;
+    const bool wide = field == FieldMinorTerm || field == FieldMajorTerm ||
+                      field == FieldLunarDay || field == FieldYearPillar;
     // Below the slot's top, kept on the page: a list near the bottom or the right edge moves up
     // or left.
     const QRect place(slot.left(), slot.top(), slot.width() + (wide ? ScaleX(40) : 0), ScaleY(170));
     const ChooserList list = chooserList(field, model_.day().record);
     chooser_ = velmora::shell::ChooserPopup::open(this, place, list.entries, list.initial,
-                                                  IdcFieldList);
+                                                  IdcFieldList, this);
     connect(chooser_, &velmora::shell::ChooserPopup::chosen, this, &DayPage::applyChoice);
-    connect(chooser_, &velmora::shell::ChooserPopup::dismissed, this, [this] {
-        chooser_ = nullptr;
-        setFocus();
-        update();
-    });
 }
 
 void DayPage::closeChooser() {
-    if (chooser_) chooser_->dismiss();
-    chooser_ = nullptr;
+    if (chooser()) chooser_->dismiss();
 }
 
 void DayPage::applyChoice(int row) {
-    chooser_ = nullptr;
     model_.applyChoice(row);
-    setFocus();
     update();
 }
 

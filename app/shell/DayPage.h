@@ -15,8 +15,7 @@ namespace velmora::app {
 
 class DayPage : public QWidget {
     Q_OBJECT
-public:
-
+  public:
     DayPage(DayPageModel& model, QString programFolder, QWidget* parent = nullptr);
 
     DayPageModel& model() { return model_; }
@@ -33,23 +32,26 @@ public:
     void goToToday();
     // Opens the list of the selected field (nothing for no field or the empty position).
     void openChooser();
-    velmora::shell::ChooserPopup* chooser() const { return chooser_; }
+    // The open field list, or null.
+    velmora::shell::ChooserPopup* chooser() const {
+        return chooser_ && chooser_->isOpen() ? chooser_.data() : nullptr;
+    }
     void closeChooser();
 
     // The page as painted now, for tests and benchmarks.
     QImage render();
 
-signals:
+  signals:
     void chooserOpened();
     void fullScreenToggled();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
-private:
+  private:
     void applyChoice(int row);
     DayPageScene scene() const;
 

@@ -1,5 +1,6 @@
 // The day page's rules.
 #include "app/shell/DayPageModel.h"
+#include "VelmoraDay.h"
 
 #include "app/shell/DayTexts.h"
 #include "app/shell/FieldChooser.h"
@@ -18,7 +19,7 @@ bool DayPageModel::tick(const SYSTEMTIME& now) {
         !(now.wMinute == r.nPhut && now.wHour == r.nGio && now.wDay == r.nNgay &&
           now.wMonth == r.nThang && now.wYear == r.nNam)) {
         const bool newDate = now.wDay != r.nNgay || now.wMonth != r.nThang || now.wYear != r.nNam;
-        setRecordTime(r, now);
+        velmora::setRecordTime(r, now);
         DoiAmDuong(&r, DAD_ALL);
         if (newDate) day_.refreshRiseSet();
         repaint_ = true;
@@ -35,9 +36,13 @@ void DayPageModel::goToToday(const SYSTEMTIME& now) {
     repaint_ = true;
 }
 
-void DayPageModel::selectNext() { selected_ = selected_ >= 12 ? 0 : selected_ + 1; }
+void DayPageModel::selectNext() {
+    selected_ = selected_ >= 12 ? 0 : selected_ + 1;
+}
 
-void DayPageModel::selectPrevious() { selected_ = selected_ < 1 ? 12 : selected_ - 1; }
+void DayPageModel::selectPrevious() {
+    selected_ = selected_ < 1 ? 12 : selected_ - 1;
+}
 
 void DayPageModel::applyChoice(int n) {
     if (n >= 0) day_.followClock = false;

@@ -6,7 +6,7 @@
 namespace velmora::app {
 
 class DayPageModel {
-public:
+  public:
     explicit DayPageModel(CurrentDay& day) : day_(day) {}
 
     // The page's start: the present moment, following the clock, nothing selected.
@@ -41,7 +41,7 @@ public:
     CurrentDay& day() { return day_; }
     const CurrentDay& day() const { return day_; }
 
-private:
+  private:
     CurrentDay& day_;
     int selected_ = -1;
     int chooserMode_ = 0;

@@ -1,16 +1,16 @@
 // Paints the day page.
 #include "app/shell/DayPagePainter.h"
 
-#include "platform/gdi/Bitmaps.h"
-#include "platform/gdi/ColorRef.h"
 #include "app/shell/DayPageLayout.h"
 #include "app/shell/DayTexts.h"
+#include "app/shell/LunarMonthList.h"
+#include "app/shell/WeatherPanel.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/ColorRef.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
-#include "platform/imaging/ImageFile.h"
-#include "app/shell/LunarMonthList.h"
 #include "platform/gdi/Shapes.h"
-#include "app/shell/WeatherPanel.h"
+#include "platform/imaging/ImageFile.h"
 
 namespace velmora::app {
 
@@ -21,7 +21,9 @@ using velmora::screen::ScreenOrientation;
 
 namespace {
 
-QFont pageFont(int height, int weight) { return makeFont(QStringLiteral("Tahoma"), -ScaleX(height), weight); }
+QFont pageFont(int height, int weight) {
+    return makeFont(QStringLiteral("Tahoma"), -ScaleX(height), weight);
+}
 
 const QImage& pageBitmap(int id) {
     static const QImage moon(QStringLiteral(":/bitmaps/bmp131.png"));
@@ -31,7 +33,9 @@ const QImage& pageBitmap(int id) {
 }
 
 QString backgroundPath(const QString& folder, ScreenOrientation o) {
-    const char* name = o == velmora::screen::Landscape ? "L01" : o == velmora::screen::Portrait ? "P01" : "Q01";
+    const char* name = o == velmora::screen::Landscape  ? "L01"
+                       : o == velmora::screen::Portrait ? "P01"
+                                                        : "Q01";
     return folder + QStringLiteral("\\Images\\") + QLatin1String(name) + QStringLiteral(".jpg");
 }
 
@@ -64,8 +68,8 @@ void paintDayPage(QPainter& p, const QSize& client, const DayPageScene& scene) {
         const QRect r = slot(s);
         const QImage& img = pageBitmap(id);
         if (!img.isNull())
-            transparentBlt(p, QRect(r.left(), r.top() + ScaleY(2), ScaleX(8), ScaleY(8)), img, img.rect(),
-                           RGB(255, 255, 255));
+            transparentBlt(p, QRect(r.left(), r.top() + ScaleY(2), ScaleX(8), ScaleY(8)), img,
+                           img.rect(), RGB(255, 255, 255));
     };
     icon(133, 7);
     icon(133, 8);
@@ -76,44 +80,55 @@ void paintDayPage(QPainter& p, const QSize& client, const DayPageScene& scene) {
 
     p.setFont(pageFont(square ? 14 : 16, 700));
     drawText(p, slot(4), QStringLiteral("THÁNG %1").arg(d.nThang), DT_CENTER);
-    drawText(p, slot(5), square ? QStringLiteral("- %1").arg(d.nNam) : QStringLiteral("NĂM %1").arg(d.nNam), DT_CENTER);
+    drawText(p, slot(5),
+             square ? QStringLiteral("- %1").arg(d.nNam) : QStringLiteral("NĂM %1").arg(d.nNam),
+             DT_CENTER);
     drawText(p, slot(6), QString::fromUtf16(g_SThu[d.nThu]), DT_CENTER | DT_BOTTOM);
 
     p.setFont(pageFont(55, 900));
     drawText(p, slot(6), QString::number(d.nNgay), DT_CENTER);
 
     p.setFont(pageFont(10, 500));
-    drawText(p, shifted(7), QString::fromUtf16(g_sTietKhi[d.nThang - 1]) + QLatin1Char(':'), DT_BOTTOM);
+    drawText(p, shifted(7), QString::fromUtf16(g_sTietKhi[d.nThang - 1]) + QLatin1Char(':'),
+             DT_BOTTOM);
     drawText(p, shifted(7), termTime(d.dTietKhi[d.nThang]), DT_RIGHT | DT_BOTTOM);
-    drawText(p, shifted(8), QString::fromUtf16(g_sTrungKhi[d.nThang - 1]) + QLatin1Char(':'), DT_BOTTOM);
+    drawText(p, shifted(8), QString::fromUtf16(g_sTrungKhi[d.nThang - 1]) + QLatin1Char(':'),
+             DT_BOTTOM);
     drawText(p, shifted(8), termTime(d.dTrungKhi[d.nThang]), DT_RIGHT | DT_BOTTOM);
     if (!square) {
-        drawText(p, shifted(17), clockText(rs.sunRise) + QLatin1Char('-') + clockText(rs.sunSet), DT_RIGHT | DT_BOTTOM);
-        drawText(p, shifted(18), clockText(rs.moonRise) + QLatin1Char('-') + clockText(rs.moonSet), DT_RIGHT | DT_BOTTOM);
+        drawText(p, shifted(17), clockText(rs.sunRise) + QLatin1Char('-') + clockText(rs.sunSet),
+                 DT_RIGHT | DT_BOTTOM);
+        drawText(p, shifted(18), clockText(rs.moonRise) + QLatin1Char('-') + clockText(rs.moonSet),
+                 DT_RIGHT | DT_BOTTOM);
     }
     drawText(p, slot(9), QString::fromUtf16(kPageTitle), DT_CENTER);
 
     p.setFont(pageFont(10, 700));
     drawText(p, slot(10), lunarMonthLabel(d), DT_CENTER);
-    drawText(p, slot(12), QStringLiteral("Năm ") + canChiName(d.nCanChiNam), DT_CENTER | DT_BOTTOM);
+    drawText(p, slot(12), QStringLiteral("Năm ") + canChiText(d.nCanChiNam), DT_CENTER | DT_BOTTOM);
 
     p.setFont(pageFont(22, 900));
     drawText(p, slot(11), QString::number(d.nNgayAm), DT_CENTER);
     drawText(p, slot(14), QStringLiteral("%1:%2").arg(d.nGio).arg(twoDigits(d.nPhut)), DT_CENTER);
 
     p.setFont(pageFont(10, 400));
-    drawText(p, slot(10), QStringLiteral("Kiến ") + canChiName(d.nCanChiThang), DT_CENTER | DT_BOTTOM);
-    drawText(p, slot(11), QStringLiteral("Ngày ") + canChiName(d.nCanChiNgay), DT_CENTER | DT_BOTTOM);
+    drawText(p, slot(10), QStringLiteral("Kiến ") + canChiText(d.nCanChiThang),
+             DT_CENTER | DT_BOTTOM);
+    drawText(p, slot(11), QStringLiteral("Ngày ") + canChiText(d.nCanChiNgay),
+             DT_CENTER | DT_BOTTOM);
     drawText(p, slot(13), QString::fromUtf16(g_sHoangDao[d.nHoangDaoGio]), DT_CENTER | DT_BOTTOM);
     drawText(p, slot(14), QString::fromUtf16(g_sLucNham[d.nLucNhamGio]), DT_CENTER | DT_BOTTOM);
 
     p.setFont(pageFont(10, 600));
-    drawText(p, slot(13), QStringLiteral("Giờ ") + canChiName(d.nCanChiGio), DT_CENTER);
-    drawText(p, slot(15), QStringLiteral("Trực ") + QString::fromUtf16(g_sTruc[d.nTruc]), DT_CENTER | DT_BOTTOM);
+    drawText(p, slot(13), QStringLiteral("Giờ ") + canChiText(d.nCanChiGio), DT_CENTER);
+    drawText(p, slot(15), QStringLiteral("Trực ") + QString::fromUtf16(g_sTruc[d.nTruc]),
+             DT_CENTER | DT_BOTTOM);
     if (o == velmora::screen::Landscape)
-        drawText(p, slot(16), QStringLiteral("Sao ") + QString::fromUtf16(g_s28[d.nSao28]), DT_CENTER | DT_BOTTOM);
+        drawText(p, slot(16), QStringLiteral("Sao ") + QString::fromUtf16(g_s28[d.nSao28]),
+                 DT_CENTER | DT_BOTTOM);
 
-    if (scene.selectedField >= 0 && scene.selectedField <= 11) drawFocusRect(p, slot(scene.selectedField + 4));
+    if (scene.selectedField >= 0 && scene.selectedField <= 11)
+        drawFocusRect(p, slot(scene.selectedField + 4));
 
     if (scene.weather != nullptr && weatherPanelShown(o, client.height()))
         paintWeatherPanel(p, *scene.weather, scene.programFolder);

@@ -17,7 +17,7 @@ namespace velmora::app {
 struct DayPageScene {
     const CurrentDay* day = nullptr;
     int selectedField = -1;
-    QString programFolder;                              // device path, no trailing backslash
+    QString programFolder;                                  // device path, no trailing backslash
     const velmora::weather::WeatherView* weather = nullptr; // null: no panel
     velmora::screen::ScreenOrientation orientation = velmora::screen::Portrait;
 };

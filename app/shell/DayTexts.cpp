@@ -3,7 +3,9 @@
 
 namespace velmora::app {
 
-QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 QString termTime(double localJd) {
     const SYSTEMTIME t = JD2ST(localJd, 0.0);
@@ -15,15 +17,6 @@ QString clockText(double hours) {
     char16_t text[6];
     d2stime(hours, text);
     return QString::fromUtf16(text);
-}
-
-void setRecordTime(LICHVELMORA& record, const SYSTEMTIME& now) {
-    record.nNam = now.wYear;
-    record.nThang = now.wMonth;
-    record.nNgay = now.wDay;
-    record.nGio = now.wHour;
-    record.nPhut = now.wMinute;
-    record.nGiay = now.wSecond;
 }
 
 } // namespace velmora::app

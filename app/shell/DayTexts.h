@@ -16,7 +16,4 @@ QString termTime(double localJd);
 // "hh:mm" of local clock hours, or "--:--" for no event.
 QString clockText(double hours);
 
-// Copies date and time of the device's local time into a day record.
-void setRecordTime(LICHVELMORA& record, const SYSTEMTIME& now);
-
 } // namespace velmora::app

@@ -1,5 +1,6 @@
 // The lists the day page offers for each field, and what a choice changes.
 #include "app/shell/FieldChooser.h"
+#include "VelmoraDay.h"
 
 #include "app/shell/DayTexts.h"
 #include "app/shell/LunarMonthList.h"
@@ -10,9 +11,9 @@ namespace velmora::app {
 
 namespace {
 
-QString sThu(int i) { return QString::fromUtf16(g_sThu[((i % 7) + 7) % 7]); }
-
-int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
+QString sThu(int i) {
+    return QString::fromUtf16(g_sThu[((i % 7) + 7) % 7]);
+}
 
 } // namespace
 
@@ -24,22 +25,26 @@ ChooserList chooserList(int field, const LICHVELMORA& d) {
         list.initial = d.nThang - 1;
         break;
     case FieldSolarYear:
-        for (int y = d.nNam - 50; y <= d.nNam + 49; ++y) list.entries << QStringLiteral("Năm %1").arg(y);
+        for (int y = d.nNam - 50; y <= d.nNam + 49; ++y)
+            list.entries << QStringLiteral("Năm %1").arg(y);
         list.initial = 50;
         break;
     case FieldSolarDay:
         for (int day = 1; day <= d.nSoNgay; ++day)
-            list.entries << QStringLiteral("%1 - %2").arg(day).arg(sThu(d.nThu - d.nNgay + day + 35));
+            list.entries << QStringLiteral("%1 - %2").arg(day).arg(
+                sThu(d.nThu - d.nNgay + day + 35));
         list.initial = d.nNgay - 1;
         break;
     case FieldMinorTerm:
         for (int i = 0; i < 12; ++i)
-            list.entries << QString::fromUtf16(g_sTietKhi[i]) + QStringLiteral(":  ") + termTime(d.dTietKhi[i + 1]);
+            list.entries << QString::fromUtf16(g_sTietKhi[i]) + QStringLiteral(":  ") +
+                                termTime(d.dTietKhi[i + 1]);
         list.initial = d.nThang - 1;
         break;
     case FieldMajorTerm:
         for (int i = 0; i < 12; ++i)
-            list.entries << QString::fromUtf16(g_sTrungKhi[i]) + QStringLiteral(": ") + termTime(d.dTrungKhi[i + 1]);
+            list.entries << QString::fromUtf16(g_sTrungKhi[i]) + QStringLiteral(": ") +
+                                termTime(d.dTrungKhi[i + 1]);
         list.initial = d.nThang - 1;
         break;
     case FieldLunarMonth: {
@@ -50,18 +55,19 @@ ChooserList chooserList(int field, const LICHVELMORA& d) {
     }
     case FieldLunarDay:
         for (int day = 1; day <= d.nSoNgayThangAm; ++day)
-            list.entries << QStringLiteral("%1 - ").arg(day) + canChiName(d.nCanChiNgay - d.nNgayAm + day + 60);
+            list.entries << QStringLiteral("%1 - ").arg(day) +
+                                canChiText(d.nCanChiNgay - d.nNgayAm + day + 60);
         list.initial = d.nNgayAm - 1;
         break;
     case FieldYearPillar:
         for (int y = d.nNam - 30; y <= d.nNam + 29; ++y)
-            list.entries << canChiName(y + 56) + QStringLiteral(" (%1)").arg(y);
+            list.entries << canChiText(y + 56) + QStringLiteral(" (%1)").arg(y);
         list.initial = 30;
         break;
     case FieldHourPillar:
     case FieldClockTime:
         for (int i = 0; i < 12; ++i)
-            list.entries << QStringLiteral("Giờ ") + canChiName(12 * (d.nCanChiGio / 12) + i);
+            list.entries << QStringLiteral("Giờ ") + canChiText(12 * (d.nCanChiGio / 12) + i);
         list.initial = d.nCanChiGio % 12;
         break;
     default: // the title and the day officer have no values to pick
@@ -89,11 +95,11 @@ bool applyFieldChoice(int field, int n, LICHVELMORA& d) {
         break;
     // A term's day is the local day it falls on, also when it falls before noon.
     case FieldMinorTerm:
-        d.nJD = dayOf(d.dTietKhi[n + 1]);
+        d.nJD = velmora::localDayNumber(d.dTietKhi[n + 1]);
         flags = DAD_JD | DAD_DUONG;
         break;
     case FieldMajorTerm:
-        d.nJD = dayOf(d.dTrungKhi[n + 1]);
+        d.nJD = velmora::localDayNumber(d.dTrungKhi[n + 1]);
         flags = DAD_JD | DAD_DUONG;
         break;
     case FieldLunarMonth:

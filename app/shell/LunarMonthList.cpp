@@ -1,5 +1,6 @@
 // The months of the lunar year held in a day record's month table.
 #include "app/shell/LunarMonthList.h"
+#include "VelmoraDay.h"
 
 #include <cmath>
 
@@ -19,27 +20,26 @@ LunarYearMonths lunarYearMonths(const LICHVELMORA& rec) {
     return m;
 }
 
-int lunarMonthLength(const LICHVELMORA& rec, int k) {
-    if (k < 0 || k >= 15) return 30;
-    return static_cast<int>(std::ceil(rec.dSoc[k + 1] - 0.5) - std::ceil(rec.dSoc[k] - 0.5));
-}
-
 QString lunarMonthEntry(const LICHVELMORA& rec, int k) {
     const int label = rec.nThangSoc[k];
     const QString month = label < 21 ? QStringLiteral("Tháng %1").arg(label)
                                      : QStringLiteral("Tháng %1 n").arg(label - 20);
-    return month + (lunarMonthLength(rec, k) > 29 ? QStringLiteral(" (đ)") : QStringLiteral(" (t)"));
+    return month + (k >= 0 && k < 15 && velmora::lunarMonthLength(rec, k) > 29
+                        ? QStringLiteral(" (đ)")
+                        : QStringLiteral(" (t)"));
 }
 
 QString lunarMonthLabel(const LICHVELMORA& rec) {
     const bool full = rec.nSoNgayThangAm == 30;
-    if (rec.bNhuan) return full ? QStringLiteral("Tháng %1n (đ)").arg(rec.nThangAm) : QStringLiteral("Tháng %1n(t)").arg(rec.nThangAm);
-    return full ? QStringLiteral("Tháng %1 (đ)").arg(rec.nThangAm) : QStringLiteral("Tháng %1 (t)").arg(rec.nThangAm);
+    if (rec.bNhuan)
+        return full ? QStringLiteral("Tháng %1n (đ)").arg(rec.nThangAm)
+                    : QStringLiteral("Tháng %1n(t)").arg(rec.nThangAm);
+    return full ? QStringLiteral("Tháng %1 (đ)").arg(rec.nThangAm)
+                : QStringLiteral("Tháng %1 (t)").arg(rec.nThangAm);
 }
 
-QString canChiName(int index) {
-    const int i = ((index % 60) + 60) % 60;
-    return QString::fromUtf16(g_sCan[i % 10]) + QLatin1Char(' ') + QString::fromUtf16(g_sChi[i % 12]);
+QString canChiText(int index) {
+    return QString::fromStdU16String(velmora::canChiName(index));
 }
 
 } // namespace velmora::app

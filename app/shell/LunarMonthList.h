@@ -18,9 +18,6 @@ struct LunarYearMonths {
 
 LunarYearMonths lunarYearMonths(const LICHVELMORA& rec);
 
-// Days of the month at table index k (29 or 30).
-int lunarMonthLength(const LICHVELMORA& rec, int k);
-
 // "Tháng 5", "Tháng 5 n" for a leap month, followed by " (đ)" or " (t)".
 QString lunarMonthEntry(const LICHVELMORA& rec, int k);
 
@@ -28,6 +25,6 @@ QString lunarMonthEntry(const LICHVELMORA& rec, int k);
 QString lunarMonthLabel(const LICHVELMORA& rec);
 
 // "Giáp Tý" for a sexagenary index.
-QString canChiName(int index);
+QString canChiText(int index);
 
 } // namespace velmora::app

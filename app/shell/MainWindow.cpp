@@ -2,9 +2,9 @@
 #include "app/shell/MainWindow.h"
 
 #include "app/res/CommandIds.h"
+#include "app/res/MainMenu.h"
 #include "platform/device/DeviceClock.h"
 #include "platform/shell/DeviceFrame.h"
-#include "app/res/MainMenu.h"
 #include "platform/shell/SoftKeyBar.h"
 
 #include <QShortcut>

@@ -18,7 +18,7 @@ namespace velmora::app {
 
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Builds the page, puts itself into the frame with menu bar 102 and starts the clock.
     MainWindow(ProgramState& state, velmora::shell::DeviceFrame& frame);
 
@@ -34,10 +34,10 @@ public:
     void setTool(int id, std::function<void(MainWindow&)> run) { tools_[id] = std::move(run); }
     bool hasTool(int id) const { return tools_.count(id) != 0; }
 
-signals:
+  signals:
     void closeRequested();
 
-private:
+  private:
     void leftSoftKey();
     void runTool(int id);
 

@@ -5,6 +5,8 @@
 
 namespace velmora::app {
 
-void loadProgramState(ProgramState& state) { state.personal = ReadPersonalRecord(); }
+void loadProgramState(ProgramState& state) {
+    state.personal = readPersonalRecord();
+}
 
 } // namespace velmora::app

@@ -12,8 +12,8 @@ namespace velmora::app {
 
 struct ProgramState {
     CurrentDay currentDay;
-    QString programFolder;       // device path, no trailing backslash
-    PersonalRecord personal{};   // read once at start-up; the personal dialog edits it
+    QString programFolder;     // device path, no trailing backslash
+    PersonalRecord personal{}; // read once at start-up; the personal dialog edits it
     // The city shown by the weather window; all zero until that window fills it.
     velmora::weather::WeatherView weather{};
 };

@@ -1,10 +1,10 @@
 // The tool windows the main menu opens, attached to their commands.
 #include "app/shell/Tools.h"
 
-#include "app/shell/AboutDialog.h"
 #include "app/almanac/AlmanacWindow.h"
-#include "app/res/CommandIds.h"
 #include "app/personal/PersonalInfoDialog.h"
+#include "app/res/CommandIds.h"
+#include "app/shell/AboutDialog.h"
 
 namespace velmora::app {
 

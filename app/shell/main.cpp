@@ -1,13 +1,13 @@
 // LichVelmora's entry: installed into the device, one instance, the main window in its frame.
+#include "app/res/MainMenu.h"
+#include "app/shell/MainWindow.h"
+#include "app/shell/ProgramState.h"
+#include "app/shell/Tools.h"
+#include "platform/device/ProgramFolder.h"
+#include "platform/ipc/SingleInstance.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
 #include "suite/install/Install.h"
-#include "app/res/MainMenu.h"
-#include "app/shell/MainWindow.h"
-#include "platform/device/ProgramFolder.h"
-#include "app/shell/ProgramState.h"
-#include "platform/ipc/SingleInstance.h"
-#include "app/shell/Tools.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -34,7 +34,8 @@ bool installIntoDevice() {
     plan.hostImages = shippedFiles() + QStringLiteral("/Images");
     QString error;
     if (velmora::install::install(plan, &error)) return true;
-    std::fprintf(stderr, "lichvelmora: không cài được chương trình vào thiết bị: %s\n", qUtf8Printable(error));
+    std::fprintf(stderr, "lichvelmora: không cài được chương trình vào thiết bị: %s\n",
+                 qUtf8Printable(error));
     return false;
 }
 
@@ -51,7 +52,8 @@ int main(int argc, char** argv) {
     // A second start brings the running window forward and ends without a window.
     // A screenshot run draws its own picture whatever else runs.
     const QString title = QString::fromUtf16(kWindowTitle);
-    velmora::ipc::SingleInstance instance(QString::fromUtf16(kWindowClass) + QLatin1Char('|') + title);
+    velmora::ipc::SingleInstance instance(QString::fromUtf16(kWindowClass) + QLatin1Char('|') +
+                                          title);
     if (app.screenshotPath().isEmpty() && instance.tryActivateExisting()) return 0;
 
     ProgramState state;
@@ -63,10 +65,11 @@ int main(int argc, char** argv) {
     frame.setWindowIcon(QIcon(QStringLiteral(":/bitmaps/icon101.png")));
     auto* window = new MainWindow(state, frame); // the frame owns it
     installTools(*window);
-    QObject::connect(&instance, &velmora::ipc::SingleInstance::activationRequested, &frame, [&frame] {
-        frame.show();
-        frame.raise();
-        frame.activateWindow();
-    });
+    QObject::connect(&instance, &velmora::ipc::SingleInstance::activationRequested, &frame,
+                     [&frame] {
+                         frame.show();
+                         frame.raise();
+                         frame.activateWindow();
+                     });
     return app.run(frame);
 }

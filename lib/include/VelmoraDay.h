@@ -45,6 +45,19 @@ inline LICHVELMORA freshDay(const SYSTEMTIME& t, double zone = kVietnamZone) {
     return freshDay(t.wDay, t.wMonth, t.wYear, t.wHour, t.wMinute, t.wSecond, zone);
 }
 
+// A clock reading of a date and time (weekday and milliseconds 0).
+inline SYSTEMTIME systemTime(int year, int month, int day, int hour = 0, int minute = 0,
+                             int second = 0) {
+    SYSTEMTIME t{};
+    t.wYear = static_cast<uint16_t>(year);
+    t.wMonth = static_cast<uint16_t>(month);
+    t.wDay = static_cast<uint16_t>(day);
+    t.wHour = static_cast<uint16_t>(hour);
+    t.wMinute = static_cast<uint16_t>(minute);
+    t.wSecond = static_cast<uint16_t>(second);
+    return t;
+}
+
 // Copies date and time of a clock reading into a record's inputs (no conversion).
 inline void setRecordTime(LICHVELMORA& rec, const SYSTEMTIME& t) {
     rec.nNam = t.wYear;

@@ -12,13 +12,12 @@ inline constexpr double kPi = 3.14159265358979323846;
 inline constexpr double kDeg = kPi / 180.0;
 
 // Julian centuries from J2000 of a Julian date.
-inline double centuries(double jd) { return (jd - kJ2000) / 36525.0; }
+inline double centuries(double jd) {
+    return (jd - kJ2000) / 36525.0;
+}
 
 // x - trunc(x), plus 1 when negative: the fraction of a revolution.
 double frac(double x);
-
-// Day number of a local Julian date: the local calendar day it falls on.
-int dayOf(double localJd);
 
 // Apparent longitude of the Sun, degrees 0..360 (Meeus, low accuracy).
 double SunLongitude(double T);
@@ -29,7 +28,7 @@ double NextTermCrossing(double jd, double step);
 
 // The same bisection evaluating the longitude at every step: the reference that
 // NextTermCrossing must match exactly.
-double NextTermCrossingEvaluated(double jd, double step);
+double nextTermCrossingEvaluated(double jd, double step);
 
 // Local Julian date of the new moon of the lunation that jd selects (Meeus's phase
 // series with its planetary corrections), for a zone tz in hours.

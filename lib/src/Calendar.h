@@ -14,14 +14,14 @@ void BuildMonthTable(LICHVELMORA& rec, int year);
 
 // Leaves the month table that holds the record's nJD: that of `year`, or of the year
 // before for a day before lunar new year.
-void BuildMonthTableForDay(LICHVELMORA& rec, int year);
+void buildMonthTableForDay(LICHVELMORA& rec, int year);
 
 // The year whose month table the record holds, or 0 when it holds none.
-int TableYearOf(const LICHVELMORA& rec);
+int tableYearOf(const LICHVELMORA& rec);
 
 // Index of the first entry at or after `from` that is lunar month 1 (not leap),
 // or -1 when the table has none there.
-int MonthOneIndex(const LICHVELMORA& rec, int from);
+int monthOneIndex(const LICHVELMORA& rec, int from);
 
 // Sexagenary values, mansion, officer and hour spirits of the record's day and hour.
 void ComputeCyclicValues(LICHVELMORA& rec);

@@ -1,4 +1,5 @@
 // Sexagenary names of hour, day, month and year, the mansion, the day officer and the hour spirits.
+#include "VelmoraDay.h"
 #include "lib/src/Astro.h"
 #include "lib/src/Calendar.h"
 
@@ -14,7 +15,6 @@ int positiveMod(int a, int n) {
 } // namespace
 
 void ComputeCyclicValues(LICHVELMORA& rec) {
-    using astro::dayOf;
     rec.nCanChiNgay = positiveMod(rec.nJD - 11, 60);
     const int dayBranch = rec.nCanChiNgay % 12;
 
@@ -24,16 +24,17 @@ void ComputeCyclicValues(LICHVELMORA& rec) {
 
     // The year and month pillars change on the local day of their solar term,
     // whether the term falls before or after local noon.
-    const bool beforeLapXuan = rec.nJD < dayOf(rec.dTietKhi[2]);
+    const bool beforeLapXuan = rec.nJD < velmora::localDayNumber(rec.dTietKhi[2]);
     rec.nCanChiNamTiet = positiveMod(rec.nNam + (beforeLapXuan ? 55 : 56), 60);
     rec.nSao28 = positiveMod(rec.nJD + 11, 28);
     rec.nCanChiThang = positiveMod(12 * rec.nCanChiNam + rec.nThangAm + 1, 60);
 
     const int m = rec.nThang >= 1 && rec.nThang <= 12 ? rec.nThang : 1;
     const int yearPillar = rec.nCanChiNamTiet;
-    if (rec.nJD >= dayOf(rec.dTietKhi[m])) {
+    if (rec.nJD >= velmora::localDayNumber(rec.dTietKhi[m])) {
         rec.nTruc = positiveMod(dayBranch - m + 12, 12);
-        rec.nCanChiThangTiet = positiveMod(beforeLapXuan ? 12 * (yearPillar + 1) + m : 12 * yearPillar + m, 60);
+        rec.nCanChiThangTiet =
+            positiveMod(beforeLapXuan ? 12 * (yearPillar + 1) + m : 12 * yearPillar + m, 60);
     } else {
         rec.nTruc = positiveMod(dayBranch - m + 13, 12);
         rec.nCanChiThangTiet =

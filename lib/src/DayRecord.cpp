@@ -1,11 +1,11 @@
 // DoiAmDuong: converting the day record between the solar and the lunar calendar.
+#include "VelmoraDay.h"
 #include "lib/src/Astro.h"
 #include "lib/src/Calendar.h"
 
 #include <cmath>
 
 using namespace velmora::calendar;
-using velmora::astro::dayOf;
 
 namespace {
 
@@ -32,17 +32,17 @@ uint32_t adoptDateOfDayNumber(LICHVELMORA& rec, uint32_t flags) {
 // record is kept when it is the right one, unless the call starts afresh.
 void ensureMonthTable(LICHVELMORA& rec, bool fresh) {
     const int year = rec.nNam;
-    const int held = fresh ? 0 : TableYearOf(rec);
+    const int held = fresh ? 0 : tableYearOf(rec);
     if (held == year - 1) {
-        const int tet = MonthOneIndex(rec, rec.nSoSoc);
-        if (tet >= 0 && rec.nJD < dayOf(rec.dSoc[tet])) return;
+        const int tet = monthOneIndex(rec, rec.nSoSoc);
+        if (tet >= 0 && rec.nJD < velmora::localDayNumber(rec.dSoc[tet])) return;
     } else if (held == year) {
-        const int tet = MonthOneIndex(rec, 1);
-        if (tet < 0 || rec.nJD >= dayOf(rec.dSoc[tet])) return;
+        const int tet = monthOneIndex(rec, 1);
+        if (tet < 0 || rec.nJD >= velmora::localDayNumber(rec.dSoc[tet])) return;
         BuildMonthTable(rec, year - 1);
         return;
     }
-    BuildMonthTableForDay(rec, year);
+    buildMonthTableForDay(rec, year);
 }
 
 void solarToLunar(LICHVELMORA& rec, uint32_t flags) {
@@ -54,7 +54,7 @@ void solarToLunar(LICHVELMORA& rec, uint32_t flags) {
 
     int k = 0;
     for (int i = 15; i >= 1; --i) {
-        if (rec.nJD >= dayOf(rec.dSoc[i])) {
+        if (rec.nJD >= velmora::localDayNumber(rec.dSoc[i])) {
             k = i;
             break;
         }
@@ -64,8 +64,10 @@ void solarToLunar(LICHVELMORA& rec, uint32_t flags) {
     rec.bNhuan = label > 20 ? 1 : 0;
     rec.nThangAm = label > 20 ? label - 20 : label;
     // Every day of the table's years lies in months 0..14, whose ends are in the table.
-    rec.nSoNgayThangAm = k < 15 ? dayOf(rec.dSoc[k + 1]) - dayOf(rec.dSoc[k]) : 30;
-    rec.nNgayAm = rec.nJD - dayOf(rec.dSoc[k]) + 1;
+    rec.nSoNgayThangAm =
+        k < 15 ? velmora::localDayNumber(rec.dSoc[k + 1]) - velmora::localDayNumber(rec.dSoc[k])
+               : 30;
+    rec.nNgayAm = rec.nJD - velmora::localDayNumber(rec.dSoc[k]) + 1;
 }
 
 } // namespace
@@ -85,7 +87,7 @@ void DoiAmDuong(LICHVELMORA* rec, uint32_t flags) {
         // from there on the record ends as a solar conversion of that day leaves it
         // (its own year's tables, its own month), so nothing stale survives.
         const int k = rec->nChiSoThang < 0 ? 0 : (rec->nChiSoThang > 15 ? 15 : rec->nChiSoThang);
-        rec->nJD = dayOf(rec->dSoc[k]) + rec->nNgayAm - 1;
+        rec->nJD = velmora::localDayNumber(rec->dSoc[k]) + rec->nNgayAm - 1;
         flags = adoptDateOfDayNumber(*rec, flags | DAD_DUONG);
     }
 

@@ -40,7 +40,8 @@ SYSTEMTIME JD2ST(double jd, double timeZone) {
     const double x = jd + timeZone / 24.0 + 0.5;
     double z = std::trunc(x);
     double h = (x - z) * 24.0;
-    int s = static_cast<int>(std::trunc(RoundDouble((std::fabs(h) - std::trunc(std::fabs(h))) * 3600.0, 1)));
+    int s = static_cast<int>(
+        std::trunc(RoundDouble((std::fabs(h) - std::trunc(std::fabs(h))) * 3600.0, 1)));
     if (s == 3600) {
         h += 1.0;
         s = 0;
@@ -66,9 +67,18 @@ SYSTEMTIME JD2ST(double jd, double timeZone) {
 
 int SoNgayCuaThang(int month, int year) {
     switch (month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
         return 31;
-    case 4: case 6: case 9: case 11:
+    case 4:
+    case 6:
+    case 9:
+    case 11:
         return 30;
     case 2: {
         const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

@@ -1,4 +1,5 @@
 // The year's solar-term tables and the month table of new moons with their month numbers.
+#include "VelmoraDay.h"
 #include "lib/src/Astro.h"
 #include "lib/src/Calendar.h"
 
@@ -36,7 +37,7 @@ void majorTerms(int year, double tz, double* z, int count) {
 // that selects it (the correction for the Earth's rotation depends on that step).
 // Values are kept, since the table asks for some lunations more than once.
 class LunationScan {
-public:
+  public:
     LunationScan(int year, double tz) : x0_(JD(1, 1, year - 1, 0.0)), tz_(tz) {}
 
     double at(long k) {
@@ -53,13 +54,13 @@ public:
     // Lunation of month 11: its first day is on or before the solstice's day and the
     // next month begins after it.
     long monthElevenOf(double solstice) {
-        const int solsticeDay = dayOf(solstice);
+        const int solsticeDay = velmora::localDayNumber(solstice);
         long k = static_cast<long>(std::floor((solstice - 2451550.09765) / kSynodicMonth)) - 1;
-        while (dayOf(at(k + 1)) <= solsticeDay) ++k;
+        while (velmora::localDayNumber(at(k + 1)) <= solsticeDay) ++k;
         return k;
     }
 
-private:
+  private:
     static constexpr long kNone = -1000000;
     static constexpr int kSlots = 24;
 
@@ -84,9 +85,9 @@ private:
 
 // Whether a major term's day falls on a day of the month [start, next).
 bool holdsMajorTerm(double start, double next, const double* z, int count) {
-    const int first = dayOf(start), after = dayOf(next);
+    const int first = velmora::localDayNumber(start), after = velmora::localDayNumber(next);
     for (int j = 0; j < count; ++j) {
-        const int d = dayOf(z[j]);
+        const int d = velmora::localDayNumber(z[j]);
         if (first <= d && d < after) return true;
     }
     return false;
@@ -114,10 +115,10 @@ void buildOwnTable(int year, double tz, Table& t) {
     t.firstLunation = scan.monthElevenOf(z[0]);
     for (int i = 0; i < 16; ++i) t.soc[i] = scan.at(t.firstLunation + i);
 
-    const int lastDay = dayOf(z[12]);
+    const int lastDay = velmora::localDayNumber(z[12]);
     t.soSoc = 0;
     for (double s : t.soc)
-        if (dayOf(s) <= lastDay) ++t.soSoc;
+        if (velmora::localDayNumber(s) <= lastDay) ++t.soSoc;
 
     int leap = 0;
     if (t.soSoc >= 14) {
@@ -176,14 +177,16 @@ Table buildTable(int year, double tz, const Table* next) {
 
 } // namespace
 
-void BuildMonthTable(LICHVELMORA& rec, int year) { store(buildTable(year, rec.dMuiGio, nullptr), rec); }
+void BuildMonthTable(LICHVELMORA& rec, int year) {
+    store(buildTable(year, rec.dMuiGio, nullptr), rec);
+}
 
-void BuildMonthTableForDay(LICHVELMORA& rec, int year) {
+void buildMonthTableForDay(LICHVELMORA& rec, int year) {
     const Table current = buildTable(year, rec.dMuiGio, nullptr);
     int tet = -1;
     for (int i = 1; i < 16 && tet < 0; ++i)
         if (current.thangSoc[i] == 1) tet = i;
-    if (tet < 0 || rec.nJD >= dayOf(current.soc[tet])) {
+    if (tet < 0 || rec.nJD >= velmora::localDayNumber(current.soc[tet])) {
         store(current, rec);
         return;
     }
@@ -192,14 +195,14 @@ void BuildMonthTableForDay(LICHVELMORA& rec, int year) {
     store(buildTable(year - 1, rec.dMuiGio, &current), rec);
 }
 
-int TableYearOf(const LICHVELMORA& rec) {
+int tableYearOf(const LICHVELMORA& rec) {
     if ((rec.nSoSoc != 13 && rec.nSoSoc != 14) || !(rec.dSoc[0] > 0.0)) return 0;
     // Month 11 of the year before the table's year begins in November or December.
     const SYSTEMTIME start = JD2ST(rec.dSoc[0], 0.0);
     return start.wMonth >= 11 ? start.wYear + 1 : 0;
 }
 
-int MonthOneIndex(const LICHVELMORA& rec, int from) {
+int monthOneIndex(const LICHVELMORA& rec, int from) {
     for (int i = from < 1 ? 1 : from; i < 16; ++i)
         if (rec.nThangSoc[i] == 1) return i;
     return -1;

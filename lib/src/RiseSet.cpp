@@ -10,7 +10,7 @@ using namespace velmora::astro;
 // sin(altitude) of the body's centre less sin(h0) at the instant `ut` (UT hours of
 // the given date), from geocentric places.
 class AltitudeCurve {
-public:
+  public:
     AltitudeCurve(int day, int month, int year, double latitude, double longitude, bool sun)
         : day_(day), month_(month), year_(year), sun_(sun), sinLat_(std::sin(latitude * kDeg)),
           cosLat_(std::cos(latitude * kDeg)), lambda_(-longitude),
@@ -29,7 +29,7 @@ public:
         return std::cos(tau * kDeg) * std::cos(d) * cosLat_ + std::sin(d) * sinLat_ - sinH0_;
     }
 
-private:
+  private:
     int day_, month_, year_;
     bool sun_;
     double sinLat_, cosLat_, lambda_, sinH0_;

@@ -1,4 +1,5 @@
 // The Sun's apparent longitude and the instants of the solar terms.
+#include "VelmoraDay.h"
 #include "lib/src/Astro.h"
 
 #include <cmath>
@@ -9,8 +10,6 @@ double frac(double x) {
     double f = x - std::trunc(x);
     return f < 0 ? f + 1.0 : f;
 }
-
-int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
 
 double SunLongitude(double T) {
     const double T2 = T * T;
@@ -74,7 +73,8 @@ double crossingSearch(double jd, double step, bool useRoot) {
     double lo = jd, hi = jd + step * 400.0 / 360.0;
     double mid = (lo + hi) / 2;
     while (hi - lo > 0.00001) {
-        const bool passed = haveRoot && std::fabs(mid - root) > kCertain ? mid > root : passedAt(mid);
+        const bool passed =
+            haveRoot && std::fabs(mid - root) > kCertain ? mid > root : passedAt(mid);
         if (passed)
             hi = mid;
         else
@@ -86,8 +86,12 @@ double crossingSearch(double jd, double step, bool useRoot) {
 
 } // namespace
 
-double NextTermCrossing(double jd, double step) { return crossingSearch(jd, step, true); }
+double NextTermCrossing(double jd, double step) {
+    return crossingSearch(jd, step, true);
+}
 
-double NextTermCrossingEvaluated(double jd, double step) { return crossingSearch(jd, step, false); }
+double nextTermCrossingEvaluated(double jd, double step) {
+    return crossingSearch(jd, step, false);
+}
 
 } // namespace velmora::astro

@@ -32,7 +32,8 @@ void MoonPosition(double T, double& dec, double& ra, double& lon) {
                       769 * std::sin(2 * l) - 668 * std::sin(ls) - 412 * std::sin(2 * F) -
                       212 * std::sin(2 * l - 2 * D) - 206 * std::sin(l + ls - 2 * D) +
                       192 * std::sin(l + 2 * D) - 165 * std::sin(ls - 2 * D) - 125 * std::sin(D) -
-                      110 * std::sin(l + ls) + 148 * std::sin(l - ls) - 55 * std::sin(2 * F - 2 * D);
+                      110 * std::sin(l + ls) + 148 * std::sin(l - ls) -
+                      55 * std::sin(2 * F - 2 * D);
     const double S = F + (dL + 412 * std::sin(2 * F) + 541 * std::sin(ls)) * kArcsec;
     const double h = F - 2 * D;
     const double N = -526 * std::sin(h) + 44 * std::sin(l + h) - 31 * std::sin(h - l) -
@@ -67,7 +68,9 @@ double Gmst(double jd) {
     return 24.0 * frac(gmst / 24.0);
 }
 
-double Lmst(double jd, double lambda) { return 24.0 * frac((Gmst(jd) - lambda / 15.0) / 24.0); }
+double Lmst(double jd, double lambda) {
+    return 24.0 * frac((Gmst(jd) - lambda / 15.0) / 24.0);
+}
 
 } // namespace velmora::astro
 
@@ -78,7 +81,8 @@ using namespace velmora::astro;
 double AltitudeOf(double dec, double latitude, double longitude, double gha) {
     const double H = (gha + longitude) * kDeg;
     const double d = dec * kDeg, phi = latitude * kDeg;
-    return std::asin(std::sin(d) * std::sin(phi) + std::cos(d) * std::cos(phi) * std::cos(H)) / kDeg;
+    return std::asin(std::sin(d) * std::sin(phi) + std::cos(d) * std::cos(phi) * std::cos(H)) /
+           kDeg;
 }
 
 double AzimuthOf(double dec, double latitude, double longitude, double gha, double alt) {

@@ -1,4 +1,5 @@
 // Solar-to-lunar and lunar-to-solar conversion of the day record, edge cases and mended faults.
+#include "VelmoraDay.h"
 #include "VelmoraLib.h"
 #include "lib/tests/TestSupport.h"
 
@@ -11,8 +12,6 @@ namespace {
 using velmora::test::freshDay;
 using velmora::test::sameRecord;
 
-int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
-
 struct LunarCase {
     int day, month, year;
     int ngayAm, thangAm, nhuan, soNgayThangAm;
@@ -21,13 +20,13 @@ struct LunarCase {
 // Solar dates with their lunar dates in the official Vietnamese calendar, among
 // them the leap months that only a rule judged by local days gets right.
 const LunarCase kLunarCases[] = {
-    {26, 1, 2009, 1, 1, 0, 30},  {1, 1, 2000, 25, 11, 0, 30}, {14, 2, 2010, 1, 1, 0, 30},
-    {7, 2, 2008, 1, 1, 0, 30},   {23, 6, 2009, 1, 5, 1, 29},  {21, 5, 2012, 1, 4, 1, 29},
-    {22, 3, 2023, 1, 2, 1, 29},  {23, 5, 2001, 1, 4, 1, 29},  {21, 6, 2001, 1, 5, 0, 30},
-    {24, 10, 2014, 1, 9, 1, 29}, {23, 5, 2020, 1, 4, 1, 29},  {25, 7, 2025, 1, 6, 1, 29},
+    {26, 1, 2009, 1, 1, 0, 30},  {1, 1, 2000, 25, 11, 0, 30},  {14, 2, 2010, 1, 1, 0, 30},
+    {7, 2, 2008, 1, 1, 0, 30},   {23, 6, 2009, 1, 5, 1, 29},   {21, 5, 2012, 1, 4, 1, 29},
+    {22, 3, 2023, 1, 2, 1, 29},  {23, 5, 2001, 1, 4, 1, 29},   {21, 6, 2001, 1, 5, 0, 30},
+    {24, 10, 2014, 1, 9, 1, 29}, {23, 5, 2020, 1, 4, 1, 29},   {25, 7, 2025, 1, 6, 1, 29},
     {19, 2, 2015, 1, 1, 0, 29},  {22, 12, 2033, 1, 11, 1, 29}, {19, 2, 2034, 1, 1, 0, 29},
     {20, 1, 2034, 1, 12, 0, 30}, {18, 2, 2015, 30, 12, 0, 30}, {20, 1, 2015, 1, 12, 0, 30},
-    {21, 6, 2020, 1, 5, 0, 30},  {23, 8, 2025, 1, 7, 0, 30},  {21, 12, 2033, 30, 11, 0, 30},
+    {21, 6, 2020, 1, 5, 0, 30},  {23, 8, 2025, 1, 7, 0, 30},   {21, 12, 2033, 30, 11, 0, 30},
 };
 
 TEST(Conversion, SolarToLunar) {
@@ -45,15 +44,15 @@ TEST(Conversion, LunarNewYear2009InFull) {
     EXPECT_EQ(r.nJD, 2454858);
     EXPECT_EQ(r.nThu, 0);
     EXPECT_EQ(r.nSoNgay, 31);
-    EXPECT_EQ(r.nCanChiNam, 25);   // Kỷ Sửu
-    EXPECT_EQ(r.nCanChiThang, 2);  // Bính Dần
-    EXPECT_EQ(r.nCanChiNgay, 7);   // Tân Mùi
-    EXPECT_EQ(r.nCanChiNamTiet, 24); // still Mậu Tý before "Lập xuân"
+    EXPECT_EQ(r.nCanChiNam, 25);      // Kỷ Sửu
+    EXPECT_EQ(r.nCanChiThang, 2);     // Bính Dần
+    EXPECT_EQ(r.nCanChiNgay, 7);      // Tân Mùi
+    EXPECT_EQ(r.nCanChiNamTiet, 24);  // still Mậu Tý before "Lập xuân"
     EXPECT_EQ(r.nCanChiThangTiet, 1); // Ất Sửu
     EXPECT_EQ(r.nChiSoThang, 2);
     EXPECT_EQ(r.nThangSoc[2], 1);
-    EXPECT_EQ(r.nSoSoc, 14);       // 2009 has a leap month
-    EXPECT_EQ(r.nCanChiGio, 29);   // Quý Tị: hour Tị of a Tân day
+    EXPECT_EQ(r.nSoSoc, 14);     // 2009 has a leap month
+    EXPECT_EQ(r.nCanChiGio, 29); // Quý Tị: hour Tị of a Tân day
     EXPECT_EQ(r.nSao28, (2454858 + 11) % 28);
 }
 
@@ -98,7 +97,7 @@ TEST(Conversion, LeapElevenOf2033WhicheverTableTheDayReads) {
     for (int i = 0; i < 16; ++i)
         if (jan.nThangSoc[i] == 31) leapIndex = i;
     ASSERT_GE(leapIndex, 0);
-    EXPECT_EQ(dayOf(jan.dSoc[leapIndex]), dec.nJD);
+    EXPECT_EQ(velmora::localDayNumber(jan.dSoc[leapIndex]), dec.nJD);
     // In the 2034 table the second entry is the leap month, so index 2 is month 12.
     const LICHVELMORA tet = freshDay(19, 2, 2034);
     EXPECT_EQ(tet.nThangSoc[1], 31);
@@ -113,7 +112,7 @@ TEST(Conversion, MonthPillarAndOfficerChangeOnTheTermsLocalDay) {
     int checked = 0;
     for (int year = 2000; year < 2040; ++year) {
         const LICHVELMORA probe = freshDay(4, 2, year);
-        const int termDay = dayOf(probe.dTietKhi[2]);
+        const int termDay = velmora::localDayNumber(probe.dTietKhi[2]);
         const double hourOfDay = (probe.dTietKhi[2] - (termDay - 0.5)) * 24;
         if (hourOfDay >= 12.0) continue;
         const SYSTEMTIME d = JD2ST(termDay - 0.5, 0.0);
@@ -187,22 +186,15 @@ TEST(Conversion, LunarToSolarEndsAsAFreshConversion) {
 }
 
 LICHVELMORA freshDayInZone(int day, int month, int year, double zone) {
-    LICHVELMORA rec;
-    std::memset(&rec, 0, sizeof rec);
-    rec.nNgay = day;
-    rec.nThang = month;
-    rec.nNam = year;
-    rec.nGio = 12;
-    rec.dMuiGio = zone;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
+    return velmora::freshDay(day, month, year, 12, 0, 0, zone);
 }
 
 TEST(Conversion, TablesFollowTheZone) {
     const LICHVELMORA seven = freshDayInZone(1, 6, 2009, 7.0);
     const LICHVELMORA eight = freshDayInZone(1, 6, 2009, 8.0);
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(eight.dSoc[i] - seven.dSoc[i], 1.0 / 24, 1e-9) << i;
-    for (int i = 0; i < 14; ++i) EXPECT_NEAR(eight.dTietKhi[i] - seven.dTietKhi[i], 1.0 / 24, 2e-5) << i;
+    for (int i = 0; i < 14; ++i)
+        EXPECT_NEAR(eight.dTietKhi[i] - seven.dTietKhi[i], 1.0 / 24, 2e-5) << i;
 }
 
 TEST(Conversion, ZoneDecidesTet1985) {

@@ -1,5 +1,6 @@
 // Converts every day 1800-2199 with VelmoraLib and compares the lunar date with an independent
 // published table.
+#include "VelmoraDay.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -120,14 +121,7 @@ LunarDay lunarOf(const LICHVELMORA& rec) {
 }
 
 LICHVELMORA freshRecord(int year, int month, int day, double zone) {
-    LICHVELMORA rec{};
-    rec.nGio = 12;
-    rec.nNgay = day;
-    rec.nThang = month;
-    rec.nNam = year;
-    rec.dMuiGio = zone;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
+    return velmora::freshDay(day, month, year, 12, 0, 0, zone);
 }
 
 struct DifferingRun {

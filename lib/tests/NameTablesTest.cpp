@@ -28,15 +28,32 @@ TEST(NameTables, SelectedEntries) {
         const char16_t* expected;
     };
     const Case cases[] = {
-        {g_sThu[0], u"Thứ hai"},        {g_sThu[6], u"Chủ nhật"},     {g_SThu[5], u"THỨ BẢY"},
-        {g_sCan[1], u"Ất"},             {g_sCan[9], u"Quý"},          {g_sChi[5], u"Tị"},
-        {g_sChi[11], u"Hợi"},           {g_sTruc[0], u"-Kiến"},       {g_sTruc[9], u"Thu"},
-        {g_s28[2], u"-Đê"},             {g_s28[25], u"-Trương"},      {g_s28[27], u"+Chẩn"},
-        {g_sTietKhi[1], u"Lập xuân"},   {g_sTietKhi[5], u"Mang chủng"}, {g_sTrungKhi[9], u"Sương giáng"},
-        {g_sTrungKhi[11], u"Đông chí"}, {g_sBatQuai[7], u"Đoài"},     {g_sHoangDao[7], u"+Ngọc Đường"},
-        {g_sLucNham[3], u"-Xích khẩu"}, {g_sLucNham[5], u"-Không Vong"},
-        {g_10Can[4].szTen, u"Mậu"},     {g_10Can[4].szVietTat, u"Ma"}, {g_12Chi[4].szVietTat, u"Tf"},
-        {g_12Chi[2].szVietTat, u"Dn"},  {g_nguHanh[3].szTen, u"Thổ"}, {g_30HoaGiap[10].szTen, u"Tuyền Trung Thủy"},
+        {g_sThu[0], u"Thứ hai"},
+        {g_sThu[6], u"Chủ nhật"},
+        {g_SThu[5], u"THỨ BẢY"},
+        {g_sCan[1], u"Ất"},
+        {g_sCan[9], u"Quý"},
+        {g_sChi[5], u"Tị"},
+        {g_sChi[11], u"Hợi"},
+        {g_sTruc[0], u"-Kiến"},
+        {g_sTruc[9], u"Thu"},
+        {g_s28[2], u"-Đê"},
+        {g_s28[25], u"-Trương"},
+        {g_s28[27], u"+Chẩn"},
+        {g_sTietKhi[1], u"Lập xuân"},
+        {g_sTietKhi[5], u"Mang chủng"},
+        {g_sTrungKhi[9], u"Sương giáng"},
+        {g_sTrungKhi[11], u"Đông chí"},
+        {g_sBatQuai[7], u"Đoài"},
+        {g_sHoangDao[7], u"+Ngọc Đường"},
+        {g_sLucNham[3], u"-Xích khẩu"},
+        {g_sLucNham[5], u"-Không Vong"},
+        {g_10Can[4].szTen, u"Mậu"},
+        {g_10Can[4].szVietTat, u"Ma"},
+        {g_12Chi[4].szVietTat, u"Tf"},
+        {g_12Chi[2].szVietTat, u"Dn"},
+        {g_nguHanh[3].szTen, u"Thổ"},
+        {g_30HoaGiap[10].szTen, u"Tuyền Trung Thủy"},
     };
     for (const auto& c : cases) EXPECT_EQ(text(c.got), text(c.expected));
 }
@@ -79,11 +96,11 @@ TEST(FiveElements, Relations) {
         int a, b, expected;
     };
     const Case cases[] = {
-        {0, 1, 1},  {1, 0, 2},  {0, 2, -1}, {0, 3, -2}, {4, 0, 1}, {2, 2, 0},
-        {0, 7, 0},  {3, 0, -1}, {2, 4, -1}, {4, 1, -1}, {1, 3, -1}, {0, 4, 2},
-        {5, 6, 0},  {-1, 0, 0},
+        {0, 1, 1},  {1, 0, 2},  {0, 2, -1}, {0, 3, -2}, {4, 0, 1}, {2, 2, 0}, {0, 7, 0},
+        {3, 0, -1}, {2, 4, -1}, {4, 1, -1}, {1, 3, -1}, {0, 4, 2}, {5, 6, 0}, {-1, 0, 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(NguHanhSinhKhac(c.a, c.b), c.expected) << c.a << "," << c.b;
+    for (const auto& c : cases)
+        EXPECT_EQ(NguHanhSinhKhac(c.a, c.b), c.expected) << c.a << "," << c.b;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Sun and moon places for an instant, and rise and set times for a local date.
+#include "VelmoraDay.h"
 #include "VelmoraLib.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,7 @@ constexpr double kLat = 21.3, kLon = 105.85;
 constexpr int kZone = 7;
 
 SYSTEMTIME localTime(int year, int month, int day, int hour, int minute = 0) {
-    SYSTEMTIME t{};
-    t.wYear = static_cast<uint16_t>(year);
-    t.wMonth = static_cast<uint16_t>(month);
-    t.wDay = static_cast<uint16_t>(day);
-    t.wHour = static_cast<uint16_t>(hour);
-    t.wMinute = static_cast<uint16_t>(minute);
-    return t;
+    return velmora::systemTime(year, month, day, hour, minute);
 }
 
 TEST(SunMoonData, DistancesAndDiameterThroughTheYear) {
@@ -50,13 +45,14 @@ TEST(SunMoonData, NoonAtHanoi) {
     s.dTime2 = 18.0;
     s.dReserved1 = 42.0;
     GetSunMoonData(localTime(2009, 6, 21, 12), kLat, kLon, kZone, &s);
-    EXPECT_NEAR(s.dSunDec, 23.44, 0.02);         // solstice
+    EXPECT_NEAR(s.dSunDec, 23.44, 0.02); // solstice
     EXPECT_NEAR(s.dSunLon, 90.0, 0.3);
-    EXPECT_GT(s.dSunAlt, 85.0);                  // nearly overhead at 21° N
-    EXPECT_NEAR(s.dSunTransit, 11.95, 0.05);     // 105.85° E in zone +7, small equation of time
+    EXPECT_GT(s.dSunAlt, 85.0);              // nearly overhead at 21° N
+    EXPECT_NEAR(s.dSunTransit, 11.95, 0.05); // 105.85° E in zone +7, small equation of time
     EXPECT_DOUBLE_EQ(s.dTimeMid, 12.0);
-    EXPECT_EQ(s.dReserved1, 42.0);               // never written
-    for (double angle : {s.dSunRA, s.dSunLon, s.dSunAz, s.dSunLHA, s.dMoonRA, s.dMoonLon, s.dMoonAz, s.dMoonGHA}) {
+    EXPECT_EQ(s.dReserved1, 42.0); // never written
+    for (double angle :
+         {s.dSunRA, s.dSunLon, s.dSunAz, s.dSunLHA, s.dMoonRA, s.dMoonLon, s.dMoonAz, s.dMoonGHA}) {
         EXPECT_GE(angle, 0.0);
         EXPECT_LE(angle, 360.0);
     }

@@ -11,7 +11,7 @@ TEST(TermSearch, GuidedBisectionEqualsPlainBisection) {
     // Every half day across a few centuries, with both steps the tables use.
     for (double jd = JD(1, 1, 1799, 0.0); jd < JD(1, 1, 2201, 0.0); jd += 7.3) {
         for (double step : {15.0, 30.0}) {
-            ASSERT_EQ(NextTermCrossing(jd, step), NextTermCrossingEvaluated(jd, step))
+            ASSERT_EQ(NextTermCrossing(jd, step), nextTermCrossingEvaluated(jd, step))
                 << "jd " << jd << " step " << step;
         }
     }
@@ -22,8 +22,10 @@ TEST(TermSearch, FindsTheNextMultipleOfTheStep) {
         double start, step, longitude;
     };
     // Starts in December 2008: the next 15° is 255° ("Đại tuyết"), the next 30° is 270°.
-    const Case cases[] = {{JD(1, 12, 2008, 0.0), 15, 255}, {JD(1, 12, 2008, 0.0), 30, 270},
-                          {JD(10, 3, 2009, 0.0), 30, 0},  {JD(10, 3, 2009, 0.0), 15, 0}};
+    const Case cases[] = {{JD(1, 12, 2008, 0.0), 15, 255},
+                          {JD(1, 12, 2008, 0.0), 30, 270},
+                          {JD(10, 3, 2009, 0.0), 30, 0},
+                          {JD(10, 3, 2009, 0.0), 15, 0}};
     for (const auto& c : cases) {
         const double t = NextTermCrossing(c.start, c.step);
         EXPECT_GT(t, c.start);

@@ -1,5 +1,6 @@
 // Checks VelmoraLib's solar terms, new moons and rise/set times against the PyEphem tables in
 // truth/.
+#include "VelmoraDay.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -52,14 +53,7 @@ std::vector<Row> readTruth(const std::string& relativePath) {
 }
 
 LICHVELMORA dayRecord(int day, int month, int year) {
-    LICHVELMORA rec{};
-    rec.nGio = 12;
-    rec.nNgay = day;
-    rec.nThang = month;
-    rec.nNam = year;
-    rec.dMuiGio = kZone;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
+    return velmora::freshDay(day, month, year, 12, 0, 0, kZone);
 }
 
 // The largest error seen for one phenomenon, with the case that produced it.

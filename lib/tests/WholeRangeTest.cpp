@@ -1,4 +1,5 @@
 // Properties that hold for every day from 1800-01-01 to 2199-12-31.
+#include "VelmoraDay.h"
 #include "VelmoraLib.h"
 #include "lib/tests/TestSupport.h"
 
@@ -11,8 +12,6 @@ namespace {
 
 using velmora::test::freshDay;
 using velmora::test::sameRecord;
-
-int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
 
 struct DayInfo {
     int jd, year, month, day;
@@ -53,11 +52,11 @@ const Sweep& sweep() {
                                           std::to_string(fresh.nNam) + " " + field;
 
             s.days.push_back({fresh.nJD, fresh.nNam, fresh.nThang, fresh.nNgay, fresh.nNgayAm,
-                              fresh.nThangAm, fresh.bNhuan, fresh.nSoNgayThangAm,
-                              fresh.nChiSoThang, fresh.nCanChiNgay, fresh.nThu,
-                              fresh.nCanChiNamTiet, fresh.nCanChiThangTiet,
-                              fresh.nJD == dayOf(fresh.dTietKhi[2]),
-                              fresh.nJD == dayOf(fresh.dTietKhi[fresh.nThang])});
+                              fresh.nThangAm, fresh.bNhuan, fresh.nSoNgayThangAm, fresh.nChiSoThang,
+                              fresh.nCanChiNgay, fresh.nThu, fresh.nCanChiNamTiet,
+                              fresh.nCanChiThangTiet,
+                              fresh.nJD == velmora::localDayNumber(fresh.dTietKhi[2]),
+                              fresh.nJD == velmora::localDayNumber(fresh.dTietKhi[fresh.nThang])});
 
             if (fresh.nNam == 2199 && fresh.nThang == 12 && fresh.nNgay == 31) break;
             if (stepped.nNgay < stepped.nSoNgay) {

@@ -2,8 +2,8 @@
 // stored.
 #pragma once
 
-#include <QDateTime>
 #include "VelmoraLib.h"
+#include <QDateTime>
 #include <optional>
 
 namespace velmora::device {

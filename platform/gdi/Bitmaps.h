@@ -1,10 +1,10 @@
 // Transparent copies and image lists loaded from a strip and scaled to the screen's dpi.
 #pragma once
 
+#include "VelmoraLib.h"
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-#include "VelmoraLib.h"
 #include <vector>
 
 namespace velmora::gdi {

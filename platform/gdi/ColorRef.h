@@ -1,8 +1,8 @@
 // COLORREF (0x00BBGGRR) colours converted to and from QColor.
 #pragma once
 
-#include <QColor>
 #include "VelmoraLib.h"
+#include <QColor>
 
 namespace velmora::gdi {
 

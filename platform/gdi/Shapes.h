@@ -1,9 +1,9 @@
 // Focus rectangles and vertical gradients as the device draws them.
 #pragma once
 
+#include "VelmoraLib.h"
 #include <QPainter>
 #include <QRect>
-#include "VelmoraLib.h"
 
 namespace velmora::gdi {
 

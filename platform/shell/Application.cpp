@@ -1,10 +1,10 @@
 // Program start-up on the device layer and the one-shot screenshot run.
 #include "platform/shell/Application.h"
 
-#include "platform/shell/DeviceFrame.h"
-#include "platform/shell/DeviceStyle.h"
 #include "platform/gdi/Font.h"
 #include "platform/screen/ScreenProfile.h"
+#include "platform/shell/DeviceFrame.h"
+#include "platform/shell/DeviceStyle.h"
 #include "platform/shell/Screenshot.h"
 
 #include <QElapsedTimer>

@@ -23,8 +23,9 @@ ChooserPopup::ChooserPopup(QWidget* host) : QListWidget(host) {
 }
 
 ChooserPopup* ChooserPopup::open(QWidget* host, QRect place, const QStringList& entries,
-                                 int initial, int controlId) {
+                                 int initial, int controlId, QWidget* opener) {
     auto* popup = new ChooserPopup(host);
+    popup->opener_ = opener;
     popup->setProperty("controlId", controlId);
     popup->addItems(entries);
     popup->setGeometry(keptInside(place, host->size()));
@@ -39,15 +40,20 @@ ChooserPopup* ChooserPopup::open(QWidget* host, QRect place, const QStringList& 
 }
 
 void ChooserPopup::dismiss() {
-    close(false);
+    close(false, false);
 }
 
-void ChooserPopup::close(bool choose) {
+void ChooserPopup::close(bool choose, bool notify) {
     if (closing_) return;
     closing_ = true;
     const int row = currentRow();
     hide();
     deleteLater();
+    if (opener_) {
+        opener_->setFocus();
+        opener_->update();
+    }
+    if (!notify) return;
     if (choose)
         emit chosen(row);
     else

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QStringList>
@@ -17,11 +18,14 @@ class ChooserPopup : public QListWidget {
     Q_OBJECT
   public:
     // Opens a popup over host at place (moved to stay inside host), showing entries with entry
-    // `initial` selected and centred (none for -1), and gives it the focus. The popup deletes
-    // itself once it closes. controlId is the product's id of the list.
+    // `initial` selected and centred (none for -1), and gives it the focus. When it closes, either
+    // way, it gives the focus back to `opener` and repaints it, then deletes itself. controlId is
+    // the product's id of the list.
     static ChooserPopup* open(QWidget* host, QRect place, const QStringList& entries, int initial,
-                              int controlId);
+                              int controlId, QWidget* opener);
 
+    // Whether the popup is still open (it lingers a moment after closing, until deleted).
+    bool isOpen() const { return !closing_; }
     // Closes the popup without a choice (no signal).
     void dismiss();
 
@@ -38,8 +42,9 @@ class ChooserPopup : public QListWidget {
 
   private:
     explicit ChooserPopup(QWidget* host);
-    void close(bool choose);
+    void close(bool choose, bool notify = true);
     bool closing_ = false;
+    QPointer<QWidget> opener_;
 };
 
 } // namespace velmora::shell

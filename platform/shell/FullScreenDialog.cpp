@@ -24,8 +24,8 @@ FullScreenDialog::FullScreenDialog(QWidget* owner, const QString& title, std::ve
                                    bool hasDone)
     : FullScreenDialog(dialogBar(std::move(menu)), owner, title, hasDone) {}
 
-FullScreenDialog::FullScreenDialog(const MenuBarDescription& keys, QWidget* owner, const QString& title,
-                                   bool hasDone)
+FullScreenDialog::FullScreenDialog(const MenuBarDescription& keys, QWidget* owner,
+                                   const QString& title, bool hasDone)
     : QWidget(nullptr), title_(title), hasDone_(hasDone) {
     frame_ = DeviceFrame::of(owner);
     if (!frame_) {

@@ -2,8 +2,8 @@
 // ("Trở về" / "Mục chọn") and the task bar's Done; exec() returns the command that ended it.
 #pragma once
 
-#include "platform/shell/DialogResults.h"
 #include "platform/shell/DeviceFrame.h"
+#include "platform/shell/DialogResults.h"
 #include "platform/shell/Menu.h"
 
 #include <QEventLoop>
@@ -15,13 +15,14 @@ namespace velmora::shell {
 
 class FullScreenDialog : public QWidget {
     Q_OBJECT
-public:
+  public:
     // menu: the items of the right key's "Mục chọn" popup; without items the key is not shown.
     FullScreenDialog(QWidget* owner, const QString& title, std::vector<MenuItem> menu = {},
                      bool hasDone = true);
     // A dialog whose soft keys are its own: keys describes both (an invalid description
     // leaves the "Trở về" key alone).
-    FullScreenDialog(const MenuBarDescription& keys, QWidget* owner, const QString& title, bool hasDone = true);
+    FullScreenDialog(const MenuBarDescription& keys, QWidget* owner, const QString& title,
+                     bool hasDone = true);
     ~FullScreenDialog() override;
 
     // Runs until done(); the owner's frame shows this dialog's title, bar and Done meanwhile.
@@ -37,10 +38,10 @@ public:
     DeviceFrame* frame() const { return frame_; }
     QString title() const { return title_; }
 
-signals:
+  signals:
     void command(int id);
 
-protected:
+  protected:
     // Called for every command (Done = IDOK, Trở về = IDCANCEL, menu items); IDOK and IDCANCEL
     // end the dialog unless a subclass decides otherwise.
     virtual void onCommand(int id);
@@ -50,7 +51,7 @@ protected:
     virtual void onClosed() {}
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void handle(int id);
     void leaveFrame();
     QString title_;

@@ -1,9 +1,9 @@
 // Message box layout, placement inside the device frame and button handling.
 #include "platform/shell/MessageBox.h"
 
+#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/DeviceKey.h"
-#include "platform/screen/ScreenProfile.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

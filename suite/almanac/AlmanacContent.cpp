@@ -5,49 +5,49 @@
 #include "suite/almanac/StarFile.h"
 #include "suite/almanac/StarRules.h"
 
-namespace almanac {
+namespace velmora::almanac {
 namespace {
 
 // Adds the file's matching records; a file that cannot be opened is listed and skipped.
-void AddFromFile(const std::filesystem::path& path, std::u16string_view fileName,
+void addFromFile(const std::filesystem::path& path, std::u16string_view fileName,
                  const AlmanacDay& day, std::vector<AlmanacStarRecord>& list,
                  std::vector<std::u16string>& missing) {
-    const auto records = ReadStarFile(path);
+    const auto records = readStarFile(path);
     if (!records) {
         missing.emplace_back(fileName);
         return;
     }
-    AddMatchingStars(*records, day, list);
+    addMatchingStars(*records, day, list);
 }
 
 } // namespace
 
-std::u16string MissingFileMessage(std::u16string_view fileName) {
+std::u16string missingFileMessage(std::u16string_view fileName) {
     return std::u16string(u"Không tìm thấy file ") + std::u16string(fileName);
 }
 
-AlmanacContent CollectAlmanacContent(const LICHVELMORA& rec, const StarFilePaths& files) {
+AlmanacContent collectAlmanacContent(const LICHVELMORA& rec, const StarFilePaths& files) {
     AlmanacContent content;
     content.rec = rec;
-    content.day = AlmanacDayOf(rec);
-    AddBuiltInStars(content.day, content.good, content.bad);
-    AddFromFile(files.auspicious, kAuspiciousFileName, content.day, content.good,
+    content.day = almanacDayOf(rec);
+    addBuiltInStars(content.day, content.good, content.bad);
+    addFromFile(files.auspicious, kAuspiciousFileName, content.day, content.good,
                 content.missingFiles);
-    AddFromFile(files.inauspicious, kInauspiciousFileName, content.day, content.bad,
+    addFromFile(files.inauspicious, kInauspiciousFileName, content.day, content.bad,
                 content.missingFiles);
     return content;
 }
 
 AlmanacReading ComposeAlmanacReading(const LICHVELMORA& rec, const StarFilePaths& files) {
-    AlmanacContent content = CollectAlmanacContent(rec, files);
-    return {RenderAlmanacHtml(content), std::move(content.missingFiles)};
+    AlmanacContent content = collectAlmanacContent(rec, files);
+    return {renderAlmanacHtml(content), std::move(content.missingFiles)};
 }
 
-std::string AlmanacReadingText(const LICHVELMORA& rec, const StarFilePaths& files,
+std::string almanacReadingText(const LICHVELMORA& rec, const StarFilePaths& files,
                                std::vector<std::u16string>* missingFiles) {
-    AlmanacContent content = CollectAlmanacContent(rec, files);
+    AlmanacContent content = collectAlmanacContent(rec, files);
     if (missingFiles) *missingFiles = content.missingFiles;
-    return RenderAlmanacText(content);
+    return renderAlmanacText(content);
 }
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -5,13 +5,15 @@
 #include "suite/almanac/HoursAndDirections.h"
 #include "suite/text/TextFormat.h"
 
-namespace almanac {
+namespace velmora::almanac {
+
+using namespace velmora::text;
 namespace {
 
 // Names joined by ", " and closed by "."; bold when the entry carries the emphasis flag.
-void AppendStarList(std::u16string& out, const std::vector<AlmanacStarRecord>& stars) {
+void appendStarList(std::u16string& out, const std::vector<AlmanacStarRecord>& stars) {
     for (std::size_t i = 0; i < stars.size(); ++i) {
-        const std::u16string name = HtmlEscape(stars[i].name);
+        const std::u16string name = htmlEscape(stars[i].name);
         if (stars[i].emphasis)
             out += u"<b>" + name + u"</b>";
         else
@@ -20,28 +22,28 @@ void AppendStarList(std::u16string& out, const std::vector<AlmanacStarRecord>& s
     }
 }
 
-void AppendLegend(std::u16string& out, const std::vector<AlmanacStarRecord>& stars,
+void appendLegend(std::u16string& out, const std::vector<AlmanacStarRecord>& stars,
                   std::u16string_view sign) {
     for (const auto& star : stars) {
         out += u"<b>";
         out += sign;
-        out += HtmlEscape(star.name) + u": </b>" + HtmlEscape(star.explanation) + u"<br>";
+        out += htmlEscape(star.name) + u": </b>" + htmlEscape(star.explanation) + u"<br>";
     }
 }
 
 // Three pairs of departure hours, k = first, first + 2, first + 4, each with its quality.
-void AppendDeparturePairs(std::u16string& out, int h, int first) {
+void appendDeparturePairs(std::u16string& out, int h, int first) {
     for (int k = first; k < 6; k += 2) {
-        out += Slot(g_sChi[(h + k) % 12]);
+        out += slotText(g_sChi[(h + k) % 12]);
         out += u", ";
-        out += Slot(g_sChi[(h + k + 6) % 12]);
-        out += Format(u"<b> (%s)</b>. ", {DepartureQuality(k)});
+        out += slotText(g_sChi[(h + k + 6) % 12]);
+        out += format(u"<b> (%s)</b>. ", {departureQuality(k)});
     }
 }
 
 } // namespace
 
-std::u16string RenderAlmanacHtml(const AlmanacContent& content) {
+std::u16string renderAlmanacHtml(const AlmanacContent& content) {
     const LICHVELMORA& rec = content.rec;
     const AlmanacDay& day = content.day;
     std::u16string out;
@@ -49,56 +51,56 @@ std::u16string RenderAlmanacHtml(const AlmanacContent& content) {
 
     out += u"<font size = 1>";
     out += u"<b><font color=#0000FF>";
-    out += DateLine(rec);
+    out += dateLine(rec);
     out += u"</b></font><br>";
     out += u"<font color=#000000>";
-    out += CycleLine(rec);
+    out += cycleLine(rec);
     out += u"</font><br>";
 
     out += u"<font color=#FF0000><b>Sao tốt: </b>";
-    AppendStarList(out, content.good);
+    appendStarList(out, content.good);
     out += u"</font><br>";
     out += u"<font color=#000080><b>Sao xấu: </b>";
-    AppendStarList(out, content.bad);
+    appendStarList(out, content.bad);
     out += u"</font></font><br>";
 
     out += u"<font color=#FF0000><font size = 1><b>Giờ hoàng đạo: </b>";
-    const auto hours = AuspiciousHourBranches(day.b);
+    const auto hours = auspiciousHourBranches(day.dayBranch);
     for (std::size_t i = 0; i < hours.size(); ++i) {
         if (i > 0) out += u", ";
-        out += Slot(g_sChi[hours[i]]);
+        out += slotText(g_sChi[hours[i]]);
     }
     out += u". <br></font></font>";
 
     out += u"<font color=#0000FF><font size = 1><b>Giờ và hướng xuất hành: </b>";
     out += u". <br></font></font>";
 
-    const int h = DepartureStart(day.d, day.m);
+    const int h = departureStart(day.lunarDay, day.lunarMonth);
     out += u"<font color=#FF0000><font size = 1><b>● Giờ tốt: </b>";
-    AppendDeparturePairs(out, h, 0);
+    appendDeparturePairs(out, h, 0);
     out += u"<br></font></font>";
     out += u"<font color=#000000><font size = 1><b>● Giờ xấu: </b>";
-    AppendDeparturePairs(out, h, 1);
+    appendDeparturePairs(out, h, 1);
     out += u"<br></font></font>";
 
     out += u"<font color=#FF0000><font size = 1><b>● Hỷ thần: </b>";
-    out += HyThanDirection(day.s);
+    out += hyThanDirection(day.dayStem);
     out += u"<br></font></font>";
     out += u"<font color=#FF0000><font size = 1><b>● Tài thần: </b>";
-    out += TaiThanDirection(day.s);
+    out += taiThanDirection(day.dayStem);
     out += u"<br></font></font>";
     out += u"<font color=#000000><font size = 1><b>● Hạc thần: </b>";
-    out += HacThanDirection(day.D);
+    out += hacThanDirection(day.dayIndex);
     out += u"<br></font></font>";
 
     out += u"<font size = 1><font color=#000000><br>------------------------<br>"
            u"<b>Chú giải:</b><br></font>";
     out += u"<font color=#FF0000>";
-    AppendLegend(out, content.good, u"+ ");
+    appendLegend(out, content.good, u"+ ");
     out += u"</font><font color=#000080>";
-    AppendLegend(out, content.bad, u"- ");
+    appendLegend(out, content.bad, u"- ");
     out += u"</font></font><br>";
     return out;
 }
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace almanac {
+namespace velmora::almanac {
 
 // Host paths of the two star files; the caller maps the device paths
 // ProgramFolder\Data\vansutot.dat and ProgramFolder\Data\vansuxau.dat.
@@ -24,7 +24,7 @@ inline constexpr std::u16string_view kInauspiciousFileName = u"vansuxau.dat";
 inline constexpr std::u16string_view kErrorCaption = u"Có lỗi";
 
 // "Không tìm thấy file vansutot.dat": the message for a star file that cannot be opened.
-std::u16string MissingFileMessage(std::u16string_view fileName);
+std::u16string missingFileMessage(std::u16string_view fileName);
 
 // Everything the reading shows, before it is rendered.
 struct AlmanacContent {
@@ -36,13 +36,13 @@ struct AlmanacContent {
 };
 
 // Reads both star files (a missing one is listed and skipped) and fills the star lists.
-AlmanacContent CollectAlmanacContent(const LICHVELMORA& rec, const StarFilePaths& files);
+AlmanacContent collectAlmanacContent(const LICHVELMORA& rec, const StarFilePaths& files);
 
 // The document for the HTML viewer, as the almanac window shows it.
-std::u16string RenderAlmanacHtml(const AlmanacContent& content);
+std::u16string renderAlmanacHtml(const AlmanacContent& content);
 
 // The same reading without markup, one item per line, UTF-8.
-std::string RenderAlmanacText(const AlmanacContent& content);
+std::string renderAlmanacText(const AlmanacContent& content);
 
 struct AlmanacReading {
     std::u16string html;
@@ -52,7 +52,7 @@ struct AlmanacReading {
 AlmanacReading ComposeAlmanacReading(const LICHVELMORA& rec, const StarFilePaths& files);
 
 // Terminal form; missing files are reported through `missingFiles` when given.
-std::string AlmanacReadingText(const LICHVELMORA& rec, const StarFilePaths& files,
+std::string almanacReadingText(const LICHVELMORA& rec, const StarFilePaths& files,
                                std::vector<std::u16string>* missingFiles = nullptr);
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -1,7 +1,7 @@
 // Encoding and decoding of the 268-byte star record.
 #include "suite/almanac/AlmanacStarRecord.h"
 
-namespace almanac {
+namespace velmora::almanac {
 namespace {
 
 constexpr std::size_t kKindOffset = 4;
@@ -10,18 +10,18 @@ constexpr std::size_t kEmphasisOffset = 57;
 constexpr std::size_t kNameOffset = 68;
 constexpr std::size_t kExplanationOffset = 118;
 
-void PutInt32(StarRecordBytes& out, std::size_t at, std::int32_t v) {
+void putInt32(StarRecordBytes& out, std::size_t at, std::int32_t v) {
     const auto u = static_cast<std::uint32_t>(v);
     for (std::size_t i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(u >> (8 * i));
 }
 
-std::int32_t GetInt32(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at) {
+std::int32_t getInt32(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at) {
     std::uint32_t u = 0;
     for (std::size_t i = 0; i < 4; ++i) u |= std::uint32_t{in[at + i]} << (8 * i);
     return static_cast<std::int32_t>(u);
 }
 
-void PutText(StarRecordBytes& out, std::size_t at, std::size_t width, const std::u16string& text) {
+void putText(StarRecordBytes& out, std::size_t at, std::size_t width, const std::u16string& text) {
     const std::size_t n = std::min(text.size(), width - 1);
     for (std::size_t i = 0; i < n; ++i) {
         out[at + 2 * i] = static_cast<std::uint8_t>(text[i] & 0xFF);
@@ -29,7 +29,7 @@ void PutText(StarRecordBytes& out, std::size_t at, std::size_t width, const std:
     }
 }
 
-std::u16string GetText(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at,
+std::u16string getText(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at,
                        std::size_t width) {
     std::u16string text;
     for (std::size_t i = 0; i < width; ++i) {
@@ -42,26 +42,26 @@ std::u16string GetText(std::span<const std::uint8_t, kStarRecordSize> in, std::s
 
 } // namespace
 
-StarRecordBytes EncodeStarRecord(const AlmanacStarRecord& record) {
+StarRecordBytes encodeStarRecord(const AlmanacStarRecord& record) {
     StarRecordBytes out{};
-    PutInt32(out, kKindOffset, record.kind);
+    putInt32(out, kKindOffset, record.kind);
     for (std::size_t i = 0; i < record.values.size(); ++i)
-        PutInt32(out, kValuesOffset + 4 * i, record.values[i]);
+        putInt32(out, kValuesOffset + 4 * i, record.values[i]);
     out[kEmphasisOffset] = record.emphasis ? 1 : 0;
-    PutText(out, kNameOffset, kStarNameWidth, record.name);
-    PutText(out, kExplanationOffset, kStarExplanationWidth, record.explanation);
+    putText(out, kNameOffset, kStarNameWidth, record.name);
+    putText(out, kExplanationOffset, kStarExplanationWidth, record.explanation);
     return out;
 }
 
-AlmanacStarRecord DecodeStarRecord(std::span<const std::uint8_t, kStarRecordSize> bytes) {
+AlmanacStarRecord decodeStarRecord(std::span<const std::uint8_t, kStarRecordSize> bytes) {
     AlmanacStarRecord record;
-    record.kind = GetInt32(bytes, kKindOffset);
+    record.kind = getInt32(bytes, kKindOffset);
     for (std::size_t i = 0; i < record.values.size(); ++i)
-        record.values[i] = GetInt32(bytes, kValuesOffset + 4 * i);
+        record.values[i] = getInt32(bytes, kValuesOffset + 4 * i);
     record.emphasis = bytes[kEmphasisOffset] != 0;
-    record.name = GetText(bytes, kNameOffset, kStarNameWidth);
-    record.explanation = GetText(bytes, kExplanationOffset, kStarExplanationWidth);
+    record.name = getText(bytes, kNameOffset, kStarNameWidth);
+    record.explanation = getText(bytes, kExplanationOffset, kStarExplanationWidth);
     return record;
 }
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-namespace almanac {
+namespace velmora::almanac {
 
 // Rule kinds: by lunar month, by season, by a list of days (60 and 30 are read alike).
 inline constexpr std::int32_t kKindMonth = 12;
@@ -36,9 +36,9 @@ struct AlmanacStarRecord {
 using StarRecordBytes = std::array<std::uint8_t, kStarRecordSize>;
 
 // Texts longer than their field are cut so that the terminating zero still fits.
-StarRecordBytes EncodeStarRecord(const AlmanacStarRecord& record);
+StarRecordBytes encodeStarRecord(const AlmanacStarRecord& record);
 
 // Never fails: a text without a terminator inside its field is cut at the field's width.
-AlmanacStarRecord DecodeStarRecord(std::span<const std::uint8_t, kStarRecordSize> bytes);
+AlmanacStarRecord decodeStarRecord(std::span<const std::uint8_t, kStarRecordSize> bytes);
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -6,59 +6,61 @@
 #include "suite/text/TextFormat.h"
 #include "suite/text/Utf.h"
 
-namespace almanac {
+namespace velmora::almanac {
+
+using namespace velmora::text;
 namespace {
 
-std::u16string StarNames(const std::vector<AlmanacStarRecord>& stars) {
+std::u16string starNames(const std::vector<AlmanacStarRecord>& stars) {
     std::u16string out;
     for (std::size_t i = 0; i < stars.size(); ++i)
         out += stars[i].name + (i + 1 == stars.size() ? u"." : u", ");
     return out;
 }
 
-std::u16string DeparturePairs(int h, int first) {
+std::u16string departurePairs(int h, int first) {
     std::u16string out;
     for (int k = first; k < 6; k += 2) {
         if (k != first) out += u" ";
-        out += Format(u"%s, %s (%s).", {Slot(g_sChi[(h + k) % 12]), Slot(g_sChi[(h + k + 6) % 12]),
-                                        DepartureQuality(k)});
+        out += format(u"%s, %s (%s).", {slotText(g_sChi[(h + k) % 12]),
+                                        slotText(g_sChi[(h + k + 6) % 12]), departureQuality(k)});
     }
     return out;
 }
 
 } // namespace
 
-std::string RenderAlmanacText(const AlmanacContent& content) {
+std::string renderAlmanacText(const AlmanacContent& content) {
     const AlmanacDay& day = content.day;
     std::u16string out;
     const auto line = [&out](std::u16string_view text) {
         out += text;
         out += u"\n";
     };
-    line(DateLine(content.rec));
-    line(CycleLine(content.rec));
-    line(u"Sao tốt: " + StarNames(content.good));
-    line(u"Sao xấu: " + StarNames(content.bad));
+    line(dateLine(content.rec));
+    line(cycleLine(content.rec));
+    line(u"Sao tốt: " + starNames(content.good));
+    line(u"Sao xấu: " + starNames(content.bad));
 
     std::u16string hours = u"Giờ hoàng đạo: ";
-    const auto branches = AuspiciousHourBranches(day.b);
+    const auto branches = auspiciousHourBranches(day.dayBranch);
     for (std::size_t i = 0; i < branches.size(); ++i)
-        hours += (i > 0 ? u", " : u"") + std::u16string(Slot(g_sChi[branches[i]]));
+        hours += (i > 0 ? u", " : u"") + std::u16string(slotText(g_sChi[branches[i]]));
     line(hours + u".");
 
     line(u"Giờ và hướng xuất hành:");
-    const int h = DepartureStart(day.d, day.m);
-    line(u"● Giờ tốt: " + DeparturePairs(h, 0));
-    line(u"● Giờ xấu: " + DeparturePairs(h, 1));
-    line(u"● Hỷ thần: " + std::u16string(HyThanDirection(day.s)));
-    line(u"● Tài thần: " + std::u16string(TaiThanDirection(day.s)));
-    line(u"● Hạc thần: " + std::u16string(HacThanDirection(day.D)));
+    const int h = departureStart(day.lunarDay, day.lunarMonth);
+    line(u"● Giờ tốt: " + departurePairs(h, 0));
+    line(u"● Giờ xấu: " + departurePairs(h, 1));
+    line(u"● Hỷ thần: " + std::u16string(hyThanDirection(day.dayStem)));
+    line(u"● Tài thần: " + std::u16string(taiThanDirection(day.dayStem)));
+    line(u"● Hạc thần: " + std::u16string(hacThanDirection(day.dayIndex)));
 
     line(u"------------------------");
     line(u"Chú giải:");
     for (const auto& star : content.good) line(u"+ " + star.name + u": " + star.explanation);
     for (const auto& star : content.bad) line(u"- " + star.name + u": " + star.explanation);
-    return Utf16ToUtf8(out);
+    return utf16ToUtf8(out);
 }
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-namespace almanac {
+namespace velmora::almanac {
 namespace {
 
 constexpr std::array<const char16_t*, 9> kNineStars = {u"Yêu Tinh", u"Hoặc tinh",   u"Hòa Đao",
@@ -20,7 +20,7 @@ constexpr std::array<std::pair<int, int>, 5> kKimThanBranches = {
 // Years with stem 1 or 6 fall on Ất Tị (41) in month 9: the traditional ten days are
 // Giáp Thìn, Ất Tị, Bính Thân, Đinh Hợi, Mậu Tuất, Kỷ Sửu, Canh Thìn, Tân Tị, Nhâm Thân, Quý Hợi.
 struct MonthDay {
-    int m, D;
+    int lunarMonth, dayIndex;
 };
 constexpr std::array<std::array<MonthDay, 4>, 5> kThapAc = {{
     {{{3, 34}, {7, 59}, {10, 32}, {11, 23}}},
@@ -30,7 +30,7 @@ constexpr std::array<std::array<MonthDay, 4>, 5> kThapAc = {{
     {{{6, 25}, {0, -1}, {0, -1}, {0, -1}}},
 }};
 
-AlmanacStarRecord Entry(const char16_t* name, const char16_t* explanation, bool emphasis) {
+AlmanacStarRecord builtInEntry(const char16_t* name, const char16_t* explanation, bool emphasis) {
     AlmanacStarRecord r;
     r.name = name;
     r.explanation = explanation;
@@ -40,32 +40,33 @@ AlmanacStarRecord Entry(const char16_t* name, const char16_t* explanation, bool 
 
 } // namespace
 
-int NineStarIndex(const AlmanacDay& day) {
-    const int m3 = (((day.m - 1) % 3) + 3) % 3;
-    return ((m3 + day.D) % 9 + 9) % 9;
+int nineStarIndex(const AlmanacDay& day) {
+    const int m3 = (((day.lunarMonth - 1) % 3) + 3) % 3;
+    return ((m3 + day.dayIndex) % 9 + 9) % 9;
 }
 
-void AddBuiltInStars(const AlmanacDay& day, std::vector<AlmanacStarRecord>& good,
+void addBuiltInStars(const AlmanacDay& day, std::vector<AlmanacStarRecord>& good,
                      std::vector<AlmanacStarRecord>& bad) {
-    const int i = NineStarIndex(day);
+    const int i = nineStarIndex(day);
     if (i == 3 || i == 4 || i == 7)
-        good.push_back(Entry(kNineStars[i], u"Tốt mọi việc", true));
+        good.push_back(builtInEntry(kNineStars[i], u"Tốt mọi việc", true));
     else
-        bad.push_back(Entry(kNineStars[i], u"Xấu nói chung", true));
+        bad.push_back(builtInEntry(kNineStars[i], u"Xấu nói chung", true));
 
-    const int row = day.y % 5;
-    if (day.s == kTueDucStem[row])
-        good.push_back(Entry(u"Tuế Đức", u"Đức thần của năm, mọi việc đều tốt", true));
-    if (day.b == kKimThanBranches[row].first || day.b == kKimThanBranches[row].second)
-        bad.push_back(
-            Entry(u"Kim Thần Thất Sát", u"Sát khí của năm; kỵ động thổ, xây sửa nhà, đi xa", true));
+    const int row = day.yearStem % 5;
+    if (day.dayStem == kTueDucStem[row])
+        good.push_back(builtInEntry(u"Tuế Đức", u"Đức thần của năm, mọi việc đều tốt", true));
+    if (day.dayBranch == kKimThanBranches[row].first ||
+        day.dayBranch == kKimThanBranches[row].second)
+        bad.push_back(builtInEntry(u"Kim Thần Thất Sát",
+                                   u"Sát khí của năm; kỵ động thổ, xây sửa nhà, đi xa", true));
     for (const auto& md : kThapAc[row]) {
-        if (md.m == day.m && md.D == day.D) {
-            bad.push_back(Entry(u"Thập Ác Đại Bại",
-                                u"Một trong mười ngày đại bại của năm; kỵ khởi sự lớn", true));
+        if (md.lunarMonth == day.lunarMonth && md.dayIndex == day.dayIndex) {
+            bad.push_back(builtInEntry(
+                u"Thập Ác Đại Bại", u"Một trong mười ngày đại bại của năm; kỵ khởi sự lớn", true));
             break;
         }
     }
 }
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -6,14 +6,14 @@
 
 #include <vector>
 
-namespace almanac {
+namespace velmora::almanac {
 
 // Index into the nine-star table: ((m - 1) mod 3 + D) mod 9.
-int NineStarIndex(const AlmanacDay& day);
+int nineStarIndex(const AlmanacDay& day);
 
 // The nine-star entry of the day, then "Tuế Đức", "Kim Thần Thất Sát" and "Thập Ác Đại Bại"
 // when the year stem's rule holds, each appended to the auspicious or inauspicious list.
-void AddBuiltInStars(const AlmanacDay& day, std::vector<AlmanacStarRecord>& good,
+void addBuiltInStars(const AlmanacDay& day, std::vector<AlmanacStarRecord>& good,
                      std::vector<AlmanacStarRecord>& bad);
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -5,15 +5,12 @@
 
 #include <string>
 
-namespace almanac {
+namespace velmora::almanac {
 
 // "Thứ hai, ngày 26 tháng 1 năm 2009 (1/1 đ)": "đ" for a 30-day lunar month, "n" for a leap one.
-std::u16string DateLine(const LICHVELMORA& rec);
+std::u16string dateLine(const LICHVELMORA& rec);
 
 // "Ngày Tân Mùi tháng Bính Dần năm Kỷ Sửu Sao ... trực ...".
-std::u16string CycleLine(const LICHVELMORA& rec);
+std::u16string cycleLine(const LICHVELMORA& rec);
 
-// Stem name, a space, branch name of a sexagenary index.
-std::u16string SexagenaryName(int index);
-
-} // namespace almanac
+} // namespace velmora::almanac

@@ -4,19 +4,19 @@
 #include <array>
 #include <string_view>
 
-namespace almanac {
+namespace velmora::almanac {
 
 // Branches of the six auspicious hours of a day with branch b, in the order shown.
-std::array<int, 6> AuspiciousHourBranches(int b);
+std::array<int, 6> auspiciousHourBranches(int b);
 
 // h: the largest i in 0..11 with (d + m - 2 + i) mod 6 = 0; departure pairs start from it.
-int DepartureStart(int lunarDay, int lunarMonth);
+int departureStart(int lunarDay, int lunarMonth);
 
 // Departure qualities, k = 0..5: Đại an, Lưu niên, Tốc hỷ, Xích khẩu, Tiểu cát, Không vong.
-std::u16string_view DepartureQuality(int k);
+std::u16string_view departureQuality(int k);
 
-std::u16string_view HyThanDirection(int dayStem);
-std::u16string_view TaiThanDirection(int dayStem);
-std::u16string_view HacThanDirection(int sexagenaryDay);
+std::u16string_view hyThanDirection(int dayStem);
+std::u16string_view taiThanDirection(int dayStem);
+std::u16string_view hacThanDirection(int sexagenaryDay);
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <iterator>
 
-namespace almanac {
+namespace velmora::almanac {
 
-std::vector<AlmanacStarRecord> DecodeStarRecords(std::span<const std::uint8_t> bytes) {
+std::vector<AlmanacStarRecord> decodeStarRecords(std::span<const std::uint8_t> bytes) {
     std::vector<AlmanacStarRecord> records;
     // A file whose length is not a multiple of the record size ends in a partial record,
     // which carries no complete rule and is ignored.
@@ -14,24 +14,24 @@ std::vector<AlmanacStarRecord> DecodeStarRecords(std::span<const std::uint8_t> b
     records.reserve(whole);
     for (std::size_t i = 0; i < whole; ++i)
         records.push_back(
-            DecodeStarRecord(bytes.subspan(i * kStarRecordSize).first<kStarRecordSize>()));
+            decodeStarRecord(bytes.subspan(i * kStarRecordSize).first<kStarRecordSize>()));
     return records;
 }
 
-std::optional<std::vector<AlmanacStarRecord>> ReadStarFile(const std::filesystem::path& path) {
+std::optional<std::vector<AlmanacStarRecord>> readStarFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                           std::istreambuf_iterator<char>()};
-    return DecodeStarRecords(bytes);
+    return decodeStarRecords(bytes);
 }
 
-bool WriteStarFile(const std::filesystem::path& path,
+bool writeStarFile(const std::filesystem::path& path,
                    const std::vector<AlmanacStarRecord>& records) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return false;
     for (const auto& record : records) {
-        const auto bytes = EncodeStarRecord(record);
+        const auto bytes = encodeStarRecord(record);
         out.write(reinterpret_cast<const char*>(bytes.data()),
                   static_cast<std::streamsize>(bytes.size()));
     }
@@ -39,4 +39,4 @@ bool WriteStarFile(const std::filesystem::path& path,
     return static_cast<bool>(out);
 }
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -7,16 +7,16 @@
 #include <optional>
 #include <vector>
 
-namespace almanac {
+namespace velmora::almanac {
 
 // Whole records from the start of `bytes`; a trailing partial record is ignored.
-std::vector<AlmanacStarRecord> DecodeStarRecords(std::span<const std::uint8_t> bytes);
+std::vector<AlmanacStarRecord> decodeStarRecords(std::span<const std::uint8_t> bytes);
 
 // The records of a file, or nothing when the file cannot be opened.
-std::optional<std::vector<AlmanacStarRecord>> ReadStarFile(const std::filesystem::path& path);
+std::optional<std::vector<AlmanacStarRecord>> readStarFile(const std::filesystem::path& path);
 
 // Writes every record; false when the file cannot be written.
-bool WriteStarFile(const std::filesystem::path& path,
+bool writeStarFile(const std::filesystem::path& path,
                    const std::vector<AlmanacStarRecord>& records);
 
-} // namespace almanac
+} // namespace velmora::almanac

@@ -9,7 +9,7 @@
 
 namespace velmora::app {
 
-PersonalRecord ReadPersonalRecord(const QString& devicePath) {
+PersonalRecord readPersonalRecord(const QString& devicePath) {
     const std::optional<QString> host = device::hostPath(devicePath);
     if (!host) return PersonalRecord{};
     QFile file(*host);
@@ -17,7 +17,7 @@ PersonalRecord ReadPersonalRecord(const QString& devicePath) {
     return decodePersonalRecord(file.read(kPersonalRecordSize));
 }
 
-bool WritePersonalRecord(const PersonalRecord& record, const QString& devicePath) {
+bool writePersonalRecord(const PersonalRecord& record, const QString& devicePath) {
     const qsizetype cut = devicePath.lastIndexOf(QLatin1Char('\\'));
     if (cut <= 0) return false;
     const std::optional<QString> folder = device::hostPath(devicePath.left(cut));

@@ -1,9 +1,9 @@
 // The user's personal record (490 bytes) and its exact little-endian byte form.
 #pragma once
 
+#include "VelmoraLib.h"
 #include <QByteArray>
 #include <QString>
-#include "VelmoraLib.h"
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>

@@ -1,9 +1,9 @@
 // A small wsprintf for "%s" and "%d", and HTML escaping.
 #include "suite/text/TextFormat.h"
 
-namespace almanac {
+namespace velmora::text {
 
-std::u16string Format(std::u16string_view pattern, std::initializer_list<FormatArg> args) {
+std::u16string format(std::u16string_view pattern, std::initializer_list<FormatArg> args) {
     std::u16string out;
     out.reserve(pattern.size() + 32);
     auto next = args.begin();
@@ -29,7 +29,7 @@ std::u16string Format(std::u16string_view pattern, std::initializer_list<FormatA
     return out;
 }
 
-std::u16string HtmlEscape(std::u16string_view text) {
+std::u16string htmlEscape(std::u16string_view text) {
     std::u16string out;
     out.reserve(text.size());
     for (const char16_t c : text) {
@@ -56,4 +56,4 @@ std::u16string HtmlEscape(std::u16string_view text) {
     return out;
 }
 
-} // namespace almanac
+} // namespace velmora::text

@@ -1,12 +1,12 @@
 // UTF-8 <-> UTF-16 conversion without locale dependence.
 #include "suite/text/Utf.h"
 
-namespace almanac {
+namespace velmora::text {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf16(std::u16string& out, char32_t cp) {
+void appendUtf16(std::u16string& out, char32_t cp) {
     if (cp < 0x10000) {
         out.push_back(static_cast<char16_t>(cp));
     } else {
@@ -16,7 +16,7 @@ void AppendUtf16(std::u16string& out, char32_t cp) {
     }
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -36,7 +36,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 } // namespace
 
-std::u16string Utf8ToUtf16(std::string_view utf8) {
+std::u16string utf8ToUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());
     std::size_t i = 0;
@@ -66,13 +66,13 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
             ++i;
             continue;
         }
-        AppendUtf16(out, cp);
+        appendUtf16(out, cp);
         i += extra + 1;
     }
     return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view utf16) {
+std::string utf16ToUtf8(std::u16string_view utf16) {
     std::string out;
     out.reserve(utf16.size() * 2);
     for (std::size_t i = 0; i < utf16.size(); ++i) {
@@ -84,9 +84,9 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
         } else if (cp >= 0xD800 && cp < 0xE000) {
             cp = kReplacement;
         }
-        AppendUtf8(out, cp);
+        appendUtf8(out, cp);
     }
     return out;
 }
 
-} // namespace almanac
+} // namespace velmora::text

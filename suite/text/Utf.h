@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
-namespace almanac {
+namespace velmora::text {
 
 // Malformed UTF-8 sequences become U+FFFD.
-std::u16string Utf8ToUtf16(std::string_view utf8);
+std::u16string utf8ToUtf16(std::string_view utf8);
 
 // Unpaired surrogates become U+FFFD.
-std::string Utf16ToUtf8(std::u16string_view utf16);
+std::string utf16ToUtf8(std::u16string_view utf16);
 
-} // namespace almanac
+} // namespace velmora::text

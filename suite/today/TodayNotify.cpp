@@ -6,7 +6,7 @@
 
 namespace velmora::app {
 
-bool NotifyTodayItem(int timeoutMs) {
+bool notifyTodayItem(int timeoutMs) {
     using registry::RegistryKey;
     using registry::Status;
     RegistryKey key;

@@ -11,6 +11,6 @@ inline constexpr uint32_t kTodayReloadMessage = 0x0400 + 52; // WM_USER+52
 // in the DWORD "VelmoraToday" under HKEY_CURRENT_USER "Software\VelmoraSoft\LichVelmora\",
 // waiting at most timeoutMs. True when it was delivered; a missing value or a handle nobody
 // answers on any more is skipped quietly.
-bool NotifyTodayItem(int timeoutMs = 500);
+bool notifyTodayItem(int timeoutMs = 500);
 
 } // namespace velmora::app

@@ -1,8 +1,8 @@
 // The 16-byte little-endian stored form of a SYSTEMTIME.
 #pragma once
 
-#include <QByteArray>
 #include "VelmoraLib.h"
+#include <QByteArray>
 
 namespace velmora::weather {
 

@@ -27,7 +27,7 @@ std::optional<RegistryKey> cityKey(int cityIndex) {
 
 } // namespace
 
-bool StoreCity(int cityIndex, const QString& name, const QString& code, uint32_t stt,
+bool storeCity(int cityIndex, const QString& name, const QString& code, uint32_t stt,
                uint32_t csd) {
     const std::optional<RegistryKey> city = cityKey(cityIndex);
     return city && city->setString(value::nameWritten, name) == Status::Success &&
@@ -36,22 +36,22 @@ bool StoreCity(int cityIndex, const QString& name, const QString& code, uint32_t
            city->setDword(value::sequenceNumber, csd) == Status::Success;
 }
 
-bool StoreSlot(int cityIndex, const QString& valueName, const WeatherSlot& slot) {
+bool storeSlot(int cityIndex, const QString& valueName, const WeatherSlot& slot) {
     const std::optional<RegistryKey> city = cityKey(cityIndex);
     return city && city->setBinary(valueName, encodeSlot(slot)) == Status::Success;
 }
 
-bool StoreUpdateTime(int cityIndex, const SYSTEMTIME& time) {
+bool storeUpdateTime(int cityIndex, const SYSTEMTIME& time) {
     const std::optional<RegistryKey> city = cityKey(cityIndex);
     return city && city->setBinary(value::updateTime, encodeSystemTime(time)) == Status::Success;
 }
 
-bool SetShownCity(uint32_t csd) {
+bool setShownCity(uint32_t csd) {
     const std::optional<RegistryKey> weather = openForWriting(kWeatherKeyPath);
     return weather && weather->setDword(value::shownCity, csd) == Status::Success;
 }
 
-std::optional<uint32_t> ShownCity() {
+std::optional<uint32_t> shownCity() {
     RegistryKey weather;
     uint32_t csd = 0;
     if (RegistryKey::currentUser().open(kWeatherKeyPath, &weather) != Status::Success ||

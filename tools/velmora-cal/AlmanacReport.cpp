@@ -16,23 +16,27 @@ std::filesystem::path dataFolder() {
     return VELMORA_CAL_DATA_DIR;
 }
 
-std::string utf8Of(const std::u16string& s) { return utf8(s.c_str()); }
+std::string utf8Of(const std::u16string& s) {
+    return utf8(s.c_str());
+}
 
 } // namespace
 
 AlmanacReport almanacReport(const LICHVELMORA& rec, bool html) {
     const std::filesystem::path folder = dataFolder();
-    const almanac::StarFilePaths files{folder / "vansutot.dat", folder / "vansuxau.dat"};
+    const velmora::almanac::StarFilePaths files{folder / "vansutot.dat", folder / "vansuxau.dat"};
     AlmanacReport report;
     std::vector<std::u16string> missing;
     if (html) {
-        const almanac::AlmanacReading reading = almanac::ComposeAlmanacReading(rec, files);
+        const velmora::almanac::AlmanacReading reading =
+            velmora::almanac::ComposeAlmanacReading(rec, files);
         report.text = utf8Of(reading.html) + "\n";
         missing = reading.missingFiles;
     } else {
-        report.text = almanac::AlmanacReadingText(rec, files, &missing);
+        report.text = velmora::almanac::almanacReadingText(rec, files, &missing);
     }
-    for (const auto& name : missing) report.warnings.push_back(utf8Of(almanac::MissingFileMessage(name)));
+    for (const auto& name : missing)
+        report.warnings.push_back(utf8Of(velmora::almanac::missingFileMessage(name)));
     return report;
 }
 

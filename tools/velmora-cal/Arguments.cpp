@@ -43,7 +43,8 @@ std::optional<DateTime> parseDateTime(std::string_view text, std::string& error)
     std::string_view s = text;
     if (!takeNumber(s, 4, t.year) || !takeChar(s, '-') || !takeNumber(s, 2, t.month) ||
         !takeChar(s, '-') || !takeNumber(s, 2, t.day)) {
-        error = "Ngày không hợp lệ: \"" + original + "\" (cần dạng YYYY-MM-DD hoặc YYYY-MM-DDTHH:MM)";
+        error =
+            "Ngày không hợp lệ: \"" + original + "\" (cần dạng YYYY-MM-DD hoặc YYYY-MM-DDTHH:MM)";
         return std::nullopt;
     }
     if (!s.empty()) {
@@ -72,7 +73,8 @@ std::optional<DateTime> parseDateTime(std::string_view text, std::string& error)
 std::optional<YearMonth> parseYearMonth(std::string_view text, std::string& error) {
     YearMonth ym;
     std::string_view s = text;
-    if (!takeNumber(s, 4, ym.year) || !takeChar(s, '-') || !takeNumber(s, 2, ym.month) || !s.empty()) {
+    if (!takeNumber(s, 4, ym.year) || !takeChar(s, '-') || !takeNumber(s, 2, ym.month) ||
+        !s.empty()) {
         error = "Tháng không hợp lệ: \"" + std::string(text) + "\" (cần dạng YYYY-MM)";
         return std::nullopt;
     }

@@ -33,7 +33,7 @@ struct LunarDate {
 std::optional<LunarDate> parseLunarDate(std::string_view text, std::string& error);
 
 // A decimal number within [low, high]; `what` names it in the message.
-std::optional<double> parseNumber(std::string_view text, double low, double high,
-                                  const char* what, std::string& error);
+std::optional<double> parseNumber(std::string_view text, double low, double high, const char* what,
+                                  std::string& error);
 
 } // namespace velmora::cal

@@ -20,6 +20,7 @@ std::string lunarMonthText(const LICHVELMORA& rec);
 
 std::string dayReport(const LICHVELMORA& rec);
 
-std::string riseSetReport(int year, int month, int day, double latitude, double longitude, int zone);
+std::string riseSetReport(int year, int month, int day, double latitude, double longitude,
+                          int zone);
 
 } // namespace velmora::cal

@@ -7,11 +7,14 @@ namespace velmora::cal {
 
 namespace {
 
-std::string number(double v) { return format("%.17g", v); }
-std::string number(int v) { return format("%d", v); }
+std::string number(double v) {
+    return format("%.17g", v);
+}
+std::string number(int v) {
+    return format("%d", v);
+}
 
-template <typename T, size_t N>
-std::string array(const T (&values)[N]) {
+template <typename T, size_t N> std::string array(const T (&values)[N]) {
     std::string out = "[";
     for (size_t i = 0; i < N; ++i) out += (i ? "," : "") + number(values[i]);
     return out + "]";

@@ -1,5 +1,6 @@
 // Finding the solar date of a lunar date.
 #include "tools/velmora-cal/LunarLookup.h"
+#include "VelmoraDay.h"
 
 #include "tools/velmora-cal/DayReport.h"
 #include "tools/velmora-cal/Text.h"
@@ -10,11 +11,11 @@ namespace velmora::cal {
 
 namespace {
 
-int dayOf(double localJd) { return static_cast<int>(std::floor(localJd + 0.5)); }
-
 // A record holding the month table of lunar year `year`: 1 June always lies after
 // lunar new year, so its conversion reads that year's table.
-LICHVELMORA recordWithTableOf(int year) { return convertDay(year, 6, 1, 12, 0); }
+LICHVELMORA recordWithTableOf(int year) {
+    return convertDay(year, 6, 1, 12, 0);
+}
 
 // Index of the table's own month 1 (entry 2, or 3 after a leap month 11 or 12).
 int monthOneIndexOf(const LICHVELMORA& rec) {
@@ -45,7 +46,7 @@ LunarLookup solarOfLunar(int day, int month, int year, bool leap) {
                             : format("Năm âm lịch %d không có tháng %d", year, month);
         return result;
     }
-    const int length = dayOf(rec.dSoc[index + 1]) - dayOf(rec.dSoc[index]);
+    const int length = velmora::lunarMonthLength(rec, index);
     if (day > length) {
         result.error = format("Tháng %d%s năm âm lịch %d chỉ có %d ngày (tháng thiếu)", month,
                               leap ? " nhuận" : "", year, length);

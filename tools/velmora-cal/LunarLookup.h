@@ -9,8 +9,8 @@ namespace velmora::cal {
 
 struct LunarLookup {
     bool found = false;
-    std::string error;  // Vietnamese, when not found
-    LICHVELMORA day{};  // the converted day, when found
+    std::string error; // Vietnamese, when not found
+    LICHVELMORA day{}; // the converted day, when found
 };
 
 // Day `day` of lunar month `month` (its leap repeat when `leap`) of lunar year

@@ -17,9 +17,9 @@ std::string monthGrid(int year, int month) {
             DoiAmDuong(&rec, DAD_DUONG | DAD_NGAY);
         }
         // The first day of a lunar month shows the month too ("1/5", "1/5n" for a leap).
-        const std::string lunar = rec.nNgayAm == 1
-                                      ? format("%d/%d%s", rec.nNgayAm, rec.nThangAm, rec.bNhuan ? "n" : "")
-                                      : format("%d", rec.nNgayAm);
+        const std::string lunar =
+            rec.nNgayAm == 1 ? format("%d/%d%s", rec.nNgayAm, rec.nThangAm, rec.bNhuan ? "n" : "")
+                             : format("%d", rec.nNgayAm);
         line += format("%2d %-6s", day, lunar.c_str());
         if (rec.nThu == 6) {
             while (!line.empty() && line.back() == ' ') line.pop_back();

@@ -1,5 +1,7 @@
 // Text helpers for the terminal calendar.
 #include "tools/velmora-cal/Text.h"
+#include "VelmoraDay.h"
+#include "suite/text/Utf.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -47,8 +49,7 @@ std::string format(const char* fmt, ...) {
 }
 
 std::string canChi(int index) {
-    const int i = ((index % 60) + 60) % 60;
-    return utf8(g_sCan[i % 10]) + " " + utf8(g_sChi[i % 12]);
+    return velmora::text::utf16ToUtf8(velmora::canChiName(index));
 }
 
 std::string localDateTime(double localJd) {

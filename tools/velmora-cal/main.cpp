@@ -88,7 +88,8 @@ int printLunar(const std::vector<std::string>& args) {
     if (!found.found) return fail(found.error);
     const LICHVELMORA& r = found.day;
     std::printf("%s, %02d/%02d/%04d: ngày %d %s, năm %s\n", utf8(g_sThu[r.nThu]).c_str(), r.nNgay,
-                r.nThang, r.nNam, r.nNgayAm, lunarMonthText(r).c_str(), canChi(r.nCanChiNam).c_str());
+                r.nThang, r.nNam, r.nNgayAm, lunarMonthText(r).c_str(),
+                canChi(r.nCanChiNam).c_str());
     return 0;
 }
 
@@ -114,7 +115,8 @@ int printRiseSet(const std::vector<std::string>& args) {
             if (a == "--lon") n = parseNumber(v, -180.0, 180.0, "Kinh độ", error);
             if (a == "--tz") n = parseNumber(v, -12.0, 14.0, "Múi giờ", error);
             if (!n) return fail(error);
-            if (a == "--tz" && *n != static_cast<int>(*n)) return fail("Múi giờ phải là số giờ nguyên");
+            if (a == "--tz" && *n != static_cast<int>(*n))
+                return fail("Múi giờ phải là số giờ nguyên");
             (a == "--lat" ? latitude : a == "--lon" ? longitude : zone) = *n;
         } else if (dateText.empty()) {
             dateText = a;
@@ -125,7 +127,9 @@ int printRiseSet(const std::vector<std::string>& args) {
     if (dateText.empty()) return fail("--riseset cần một ngày YYYY-MM-DD");
     const auto t = parseDateTime(dateText, error);
     if (!t) return fail(error);
-    std::fputs(riseSetReport(t->year, t->month, t->day, latitude, longitude, static_cast<int>(zone)).c_str(), stdout);
+    std::fputs(riseSetReport(t->year, t->month, t->day, latitude, longitude, static_cast<int>(zone))
+                   .c_str(),
+               stdout);
     return 0;
 }
 

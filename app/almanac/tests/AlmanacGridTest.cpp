@@ -1,5 +1,6 @@
 // The almanac month panel's rules without a screen: cells, lunar days, keys, taps, lists, layout.
 #include "app/almanac/AlmanacGrid.h"
+#include "VelmoraDay.h"
 #include "app/almanac/AlmanacLists.h"
 #include "app/shell/LunarMonthList.h"
 #include "platform/shell/ChooserPopup.h"
@@ -13,14 +14,7 @@ namespace screen = velmora::screen;
 namespace {
 
 LICHVELMORA solarDay(int day, int month, int year) {
-    LICHVELMORA rec{};
-    rec.nNgay = day;
-    rec.nThang = month;
-    rec.nNam = year;
-    rec.nGio = 12;
-    rec.dMuiGio = 7.0;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
+    return velmora::freshDay(day, month, year);
 }
 
 // The lunar day of a solar day counted from a record, by converting that day on its own.
@@ -381,7 +375,8 @@ class ListPlacement : public QvgaScreen, public ::testing::WithParamInterface<Li
 
 TEST_P(ListPlacement, OverTheFieldAndInside) {
     const ListRectCase c = GetParam();
-    EXPECT_EQ(velmora::shell::keptInside(almanacListRect(c.field, c.orientation), c.client), c.want);
+    EXPECT_EQ(velmora::shell::keptInside(almanacListRect(c.field, c.orientation), c.client),
+              c.want);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -427,7 +422,7 @@ TEST(PanelLabels, TextsOfTheDay) {
 // Before Tết the lunar year is the previous one: its box must not name the solar year.
 TEST(PanelLabels, LunarYearBoxBeforeTetNamesTheLunarYear) {
     const LICHVELMORA rec = solarDay(10, 1, 2009); // Mậu Tý 2008, lunar 15/12
-    EXPECT_EQ(canChiName(rec.nCanChiNam), QStringLiteral("Mậu Tý"));
+    EXPECT_EQ(canChiText(rec.nCanChiNam), QStringLiteral("Mậu Tý"));
     EXPECT_EQ(lunarYearNumber(rec), 2008);
     EXPECT_EQ(lunarYearLabel(rec), QStringLiteral("Năm 2008"));
     EXPECT_EQ(lunarYearNumber(solarDay(31, 12, 2009)), 2009);

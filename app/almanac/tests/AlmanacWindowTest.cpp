@@ -1,18 +1,20 @@
 // The almanac window as a user meets it: the grid, keys, taps, lists, "Hôm nay", the soft keys,
 // message boxes, opening from the main window, and screenshots at every screen profile.
-#include "app/almanac/AlmanacLists.h"
 #include "app/almanac/AlmanacWindow.h"
-#include "platform/shell/Application.h"
-#include "platform/gdi/ColorRef.h"
+#include "VelmoraDay.h"
+#include "app/almanac/AlmanacLists.h"
+#include "app/almanac/MonthPanelPainter.h"
 #include "app/res/CommandIds.h"
-#include "platform/shell/DeviceFrame.h"
-#include "platform/gdi/Font.h"
 #include "app/shell/LunarMonthList.h"
 #include "app/shell/MainWindow.h"
-#include "platform/shell/MessageBox.h"
-#include "app/almanac/MonthPanelPainter.h"
-#include "platform/shell/Screenshot.h"
 #include "app/shell/Tools.h"
+#include "platform/gdi/ColorRef.h"
+#include "platform/gdi/Font.h"
+#include "platform/shell/Application.h"
+#include "platform/shell/DeviceFrame.h"
+#include "platform/shell/MessageBox.h"
+#include "platform/shell/Screenshot.h"
+#include "platform/testing/ScreenTesting.h"
 #include "suite/almanac/AlmanacReading.h"
 
 #include <QDir>
@@ -34,13 +36,7 @@ namespace {
 const QString kFolder = QStringLiteral("\\Program Files\\LichVelmora");
 
 SYSTEMTIME at(int day, int month, int year) {
-    SYSTEMTIME t{};
-    t.wYear = uint16_t(year);
-    t.wMonth = uint16_t(month);
-    t.wDay = uint16_t(day);
-    t.wHour = 10;
-    t.wMinute = 30;
-    return t;
+    return velmora::systemTime(year, month, day, 10, 30);
 }
 
 // Presses OK on every message box that appears and remembers what it said.
@@ -291,7 +287,8 @@ class AlmanacWindowTest : public QObject {
         QCOMPARE(list->property("controlId").toInt(), IdcFieldList);
         QCOMPARE(list->count(), 13);
         QCOMPARE(list->geometry(),
-                 shell::keptInside(almanacListRect(AlmanacLunarMonthBox, screen::Portrait), a.window->size()));
+                 shell::keptInside(almanacListRect(AlmanacLunarMonthBox, screen::Portrait),
+                                   a.window->size()));
         list->scrollToItem(list->item(5));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(5)).center());
@@ -392,11 +389,7 @@ class AlmanacWindowTest : public QObject {
     }
 
     // Screenshots for review, and the panel's texts measured against their boxes.
-    void screenshotsAtEveryProfile_data() {
-        QTest::addColumn<QString>("profile");
-        for (const char* name : {"qvga", "qvga-landscape", "square", "vga", "vga-landscape"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
+    void screenshotsAtEveryProfile_data() { velmora::testing::addProfileRows(); }
     void screenshotsAtEveryProfile() {
         QFETCH(QString, profile);
         QVERIFY(screen::select(profile));
@@ -430,15 +423,15 @@ class AlmanacWindowTest : public QObject {
     QDate dayWithMostStars() {
         static QDate best;
         if (best.isValid()) return best;
-        const almanac::StarFilePaths files{
+        const velmora::almanac::StarFilePaths files{
             (starDir(root.path()) + QStringLiteral("/vansutot.dat")).toStdString(),
             (starDir(root.path()) + QStringLiteral("/vansuxau.dat")).toStdString()};
         size_t most = 0;
         for (QDate d(2009, 1, 1); d.year() <= 2010; d = d.addDays(1)) {
             CurrentDay day;
             day.setToLocalTime(at(d.day(), d.month(), d.year()));
-            const almanac::AlmanacContent content =
-                almanac::CollectAlmanacContent(day.record, files);
+            const velmora::almanac::AlmanacContent content =
+                velmora::almanac::collectAlmanacContent(day.record, files);
             if (content.good.size() + content.bad.size() > most) {
                 most = content.good.size() + content.bad.size();
                 best = d;
@@ -475,7 +468,7 @@ class AlmanacWindowTest : public QObject {
         }
         QCOMPARE(fontToFit(f1, QStringLiteral("Ngày 30"), boxRoom).pixelSize(), f1.pixelSize());
         for (int i = 0; i < 60; ++i)
-            QVERIFY2(width(9, 700, canChiName(i)) <= boxRoom, qPrintable(canChiName(i)));
+            QVERIFY2(width(9, 700, canChiText(i)) <= boxRoom, qPrintable(canChiText(i)));
     }
 };
 

@@ -1,14 +1,18 @@
 // Tests of the dialog "Thông tin cá nhân": its controls, saving and cancelling, the Today item's
 // notification, the menu bar failure, and screenshots at every screen profile.
+#include "platform/testing/ScreenTesting.h"
 #include "platform/testing/TestDeviceRoot.h"
 
 #include "app/personal/PersonalInfoDialog.h"
 #include "suite/today/TodayNotify.h"
 
+#include "platform/ipc/Endpoint.h"
+#include "platform/registry/RegistryKey.h"
+#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
-#include "platform/ipc/Endpoint.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/shell/Screenshot.h"
 #include <QDateTimeEdit>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -16,14 +20,11 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include "platform/registry/RegistryKey.h"
-#include "platform/screen/ScreenProfile.h"
-#include "platform/shell/Screenshot.h"
 #include <functional>
 #include <memory>
 
-using velmora::testing::TestDeviceRoot;
 using velmora::testing::kUserInfoFile;
+using velmora::testing::TestDeviceRoot;
 
 using namespace velmora;
 using namespace velmora::app;
@@ -79,8 +80,7 @@ bool setTodayHandle(uint32_t handle) {
 }
 
 QString shotPath(const QString& name, const QString& profile) {
-    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
-    return QStringLiteral(SCREENSHOT_DIR "/%1-%2.png").arg(name, profile);
+    return velmora::testing::screenshotPath(QStringLiteral(SCREENSHOT_DIR), name, profile);
 }
 
 } // namespace
@@ -180,7 +180,7 @@ class PersonalInfoDialogTest : public QObject {
         QVERIFY(root->put(kUserInfoFile, encodePersonalRecord(sample())));
         Frame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
-        PersonalRecord record = ReadPersonalRecord();
+        PersonalRecord record = readPersonalRecord();
         PersonalInfoDialog dialog(&f.frame, record);
         bool stillRunningAfterReset = true;
         const int got = runWith(dialog, [&] {
@@ -225,7 +225,7 @@ class PersonalInfoDialogTest : public QObject {
         for (int i = 0; i < existing; ++i) old.append(char(i * 13 + 1));
         if (existing > 0) QVERIFY(root->put(kUserInfoFile, old));
         Frame f;
-        PersonalRecord record = ReadPersonalRecord();
+        PersonalRecord record = readPersonalRecord();
         PersonalInfoDialog dialog(&f.frame, record);
         runWith(dialog, [&] {
             control<QLineEdit>(dialog, 1006)->setText(QStringLiteral("viet@example.vn"));
@@ -237,7 +237,7 @@ class PersonalInfoDialogTest : public QObject {
         QCOMPARE(file.size(), existing > 0 ? existing : 490);
         QCOMPARE(file.left(490), encodePersonalRecord(record));
         QCOMPARE(file.mid(490), old.mid(490));
-        const PersonalRecord back = ReadPersonalRecord();
+        const PersonalRecord back = readPersonalRecord();
         QCOMPARE(fieldText(back.email), QStringLiteral("viet@example.vn"));
         QCOMPARE(birthOf(back.birth), QDateTime(QDate(1975, 4, 30), QTime(11, 30), Qt::UTC));
         QCOMPARE(back.birth.wDayOfWeek, uint16_t(3)); // a Wednesday
@@ -300,7 +300,7 @@ class PersonalInfoDialogTest : public QObject {
         QVERIFY(dialog.SavePersonalRecord());
         QVERIFY(timer.elapsed() < 2000);
         QCOMPARE(root->get(kUserInfoFile), encodePersonalRecord(sample()));
-        QVERIFY(!NotifyTodayItem(100));
+        QVERIFY(!notifyTodayItem(100));
     }
 
     void menuBarFailureIsReportedAndTheDialogGoesOn() {
@@ -328,11 +328,7 @@ class PersonalInfoDialogTest : public QObject {
         QCOMPARE(root->get(kUserInfoFile), encodePersonalRecord(sample()));
     }
 
-    void screenshots_data() {
-        QTest::addColumn<QString>("profile");
-        for (const screen::Profile& p : screen::profiles())
-            QTest::newRow(qPrintable(p.name)) << p.name;
-    }
+    void screenshots_data() { velmora::testing::addProfileRows(); }
     void screenshots() {
         QFETCH(QString, profile);
         QVERIFY(screen::select(profile));

@@ -1,4 +1,5 @@
 // The day page's rules without a screen: layout, selection, the clock tick and the field lists.
+#include "VelmoraDay.h"
 #include "app/shell/DayPageLayout.h"
 #include "app/shell/DayPageModel.h"
 #include "app/shell/FieldChooser.h"
@@ -16,14 +17,7 @@ using velmora::screen::Portrait;
 using velmora::screen::Square;
 
 SYSTEMTIME at(int year, int month, int day, int hour, int minute, int second = 0) {
-    SYSTEMTIME t{};
-    t.wYear = static_cast<uint16_t>(year);
-    t.wMonth = static_cast<uint16_t>(month);
-    t.wDay = static_cast<uint16_t>(day);
-    t.wHour = static_cast<uint16_t>(hour);
-    t.wMinute = static_cast<uint16_t>(minute);
-    t.wSecond = static_cast<uint16_t>(second);
-    return t;
+    return velmora::systemTime(year, month, day, hour, minute, second);
 }
 
 CurrentDay dayAt(int year, int month, int day, int hour = 10, int minute = 30) {
@@ -33,7 +27,7 @@ CurrentDay dayAt(int year, int month, int day, int hour = 10, int minute = 30) {
 }
 
 class ScreenAt96 : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(velmora::screen::select(QStringLiteral("qvga"))); }
 };
 
@@ -44,13 +38,14 @@ TEST_F(ScreenAt96, TapsSelectTheFieldStrictlyInside) {
         int field;
     };
     const Case cases[] = {
-        {21, 11, Portrait, 0},  {20, 11, Portrait, -1},  // left edge of slot 4
+        {21, 11, Portrait, 0},   {20, 11, Portrait, -1}, // left edge of slot 4
         {115, 20, Portrait, -1}, {116, 20, Portrait, 1}, // the shared edge of slots 4 and 5
-        {100, 100, Portrait, 2}, {50, 200, Portrait, 6}, {150, 255, Portrait, 11},
-        {50, 255, Portrait, 8}, {230, 255, Portrait, -1}, {300, 30, Landscape, 6},
-        {200, 150, Square, 11}, {5, 5, Portrait, -1},
+        {100, 100, Portrait, 2}, {50, 200, Portrait, 6},   {150, 255, Portrait, 11},
+        {50, 255, Portrait, 8},  {230, 255, Portrait, -1}, {300, 30, Landscape, 6},
+        {200, 150, Square, 11},  {5, 5, Portrait, -1},
     };
-    for (const auto& c : cases) EXPECT_EQ(fieldAt(QPoint(c.x, c.y), c.o), c.field) << c.x << "," << c.y;
+    for (const auto& c : cases)
+        EXPECT_EQ(fieldAt(QPoint(c.x, c.y), c.o), c.field) << c.x << "," << c.y;
 }
 
 TEST(DayPageLayout, SlotsScaleWithTheDpi) {
@@ -145,8 +140,10 @@ TEST(FieldChooser, EntriesAndInitialEntries) {
         EXPECT_EQ(list.entries.size(), c.count) << c.field;
         EXPECT_EQ(list.initial, c.initial) << c.field;
         if (c.first) {
-            EXPECT_TRUE(list.entries.first().startsWith(QString::fromUtf8(c.first))) << c.field << " " << list.entries.first().toStdString();
-            EXPECT_TRUE(list.entries.at(c.initial).startsWith(QString::fromUtf8(c.atInitial))) << c.field << " " << list.entries.at(c.initial).toStdString();
+            EXPECT_TRUE(list.entries.first().startsWith(QString::fromUtf8(c.first)))
+                << c.field << " " << list.entries.first().toStdString();
+            EXPECT_TRUE(list.entries.at(c.initial).startsWith(QString::fromUtf8(c.atInitial)))
+                << c.field << " " << list.entries.at(c.initial).toStdString();
         }
     }
 }
@@ -184,10 +181,10 @@ TEST(FieldChooser, EveryFieldApplied) {
     };
     // From 26 January 2009, 10:30 (lunar 1/1 Kỷ Sửu).
     const Case cases[] = {
-        {FieldSolarMonth, 1, 2009, 2, 26, 10}, {FieldSolarYear, 51, 2010, 1, 26, 10},
-        {FieldSolarDay, 0, 2009, 1, 1, 10},    {FieldMinorTerm, 2, 2009, 3, 5, 10},
+        {FieldSolarMonth, 1, 2009, 2, 26, 10},  {FieldSolarYear, 51, 2010, 1, 26, 10},
+        {FieldSolarDay, 0, 2009, 1, 1, 10},     {FieldMinorTerm, 2, 2009, 3, 5, 10},
         {FieldMajorTerm, 11, 2009, 12, 22, 10}, {FieldLunarMonth, 5, 2009, 6, 23, 10},
-        {FieldLunarDay, 14, 2009, 2, 9, 10},   {FieldYearPillar, 29, 2008, 1, 26, 10},
+        {FieldLunarDay, 14, 2009, 2, 9, 10},    {FieldYearPillar, 29, 2008, 1, 26, 10},
         {FieldHourPillar, 11, 2009, 1, 26, 22}, {FieldClockTime, 0, 2009, 1, 26, 0},
     };
     for (const auto& c : cases) {
@@ -214,7 +211,7 @@ TEST(FieldChooser, ChoosingATermMovesToItsLocalDay) {
     for (int year = 2000; year < 2030; ++year) {
         CurrentDay d = dayAt(year, 1, 10);
         const double term = d.record.dTietKhi[3];
-        const int termDay = static_cast<int>(std::floor(term + 0.5));
+        const int termDay = velmora::localDayNumber(term);
         morningTerms += term < termDay; // before local noon
         ASSERT_TRUE(applyFieldChoice(FieldMinorTerm, 2, d.record));
         EXPECT_EQ(d.record.nJD, termDay) << year;

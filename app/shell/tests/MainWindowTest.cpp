@@ -1,15 +1,15 @@
 // The main window and the day page as a user meets them: keys, taps, soft keys, lists,
 // colours, the clock and the weather panel, on a temporary device with a frozen clock.
-#include "platform/gdi/ColorRef.h"
-#include "app/res/CommandIds.h"
-#include "app/shell/DayPageLayout.h"
-#include "platform/shell/DeviceFrame.h"
-#include "app/shell/FieldChooser.h"
-#include "app/res/MainMenu.h"
 #include "app/shell/MainWindow.h"
-#include "platform/screen/ScreenProfile.h"
-#include "platform/shell/SoftKeyBar.h"
+#include "app/res/CommandIds.h"
+#include "app/res/MainMenu.h"
+#include "app/shell/DayPageLayout.h"
+#include "app/shell/FieldChooser.h"
 #include "app/shell/WeatherPanel.h"
+#include "platform/gdi/ColorRef.h"
+#include "platform/screen/ScreenProfile.h"
+#include "platform/shell/DeviceFrame.h"
+#include "platform/shell/SoftKeyBar.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -54,7 +54,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
     QTemporaryDir root;
 
-private slots:
+  private slots:
     void initTestCase() {
         qputenv("VELMORA_DEVICE_ROOT", root.path().toUtf8());
         velmora::screen::select(QStringLiteral("vga"));

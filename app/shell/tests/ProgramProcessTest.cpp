@@ -19,7 +19,7 @@ QProcessEnvironment deviceEnvironment(const QString& root) {
 class ProgramProcessTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void secondStartExitsAndLeavesTheFirstRunning() {
         QTemporaryDir root;
         QProcess first;
@@ -28,7 +28,9 @@ private slots:
         QVERIFY(first.waitForStarted());
         // The first installs itself into the device, then claims its single instance.
         QTRY_VERIFY_WITH_TIMEOUT(
-            QFileInfo(root.filePath(QStringLiteral("Program Files/LichVelmora/LichVelmora.exe"))).isSymLink(), 20000);
+            QFileInfo(root.filePath(QStringLiteral("Program Files/LichVelmora/LichVelmora.exe")))
+                .isSymLink(),
+            20000);
         QTest::qWait(300);
 
         // Should the first still not have claimed it, a second start would become the
@@ -62,18 +64,23 @@ private slots:
         QProcess run;
         run.setProcessEnvironment(deviceEnvironment(root.path()));
         run.start(QStringLiteral(LICHVELMORA_PATH),
-                  {QStringLiteral("--screen"), QStringLiteral("qvga"), QStringLiteral("--screenshot"), shot});
+                  {QStringLiteral("--screen"), QStringLiteral("qvga"),
+                   QStringLiteral("--screenshot"), shot});
         QVERIFY(run.waitForFinished(20000));
         QCOMPARE(run.exitCode(), 0);
         const QImage image(shot);
         QCOMPARE(image.size(), QSize(240, 320));
         int blue = 0;
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) blue += image.pixelColor(x, y) == QColor(0, 0, 204);
+            for (int x = 0; x < image.width(); ++x)
+                blue += image.pixelColor(x, y) == QColor(0, 0, 204);
         QVERIFY2(blue > 500, "the day page's dark blue text is on the screen");
         // The program installed itself into the device on the way.
-        QVERIFY(QFileInfo(root.filePath(QStringLiteral("Program Files/LichVelmora/Data/vansutot.dat"))).isFile());
-        QVERIFY(QFileInfo(root.filePath(QStringLiteral("Program Files/LichVelmora/Images/P01.jpg"))).isFile());
+        QVERIFY(
+            QFileInfo(root.filePath(QStringLiteral("Program Files/LichVelmora/Data/vansutot.dat")))
+                .isFile());
+        QVERIFY(QFileInfo(root.filePath(QStringLiteral("Program Files/LichVelmora/Images/P01.jpg")))
+                    .isFile());
     }
 };
 

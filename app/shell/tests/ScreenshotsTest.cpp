@@ -1,13 +1,14 @@
 // Screenshots of LichVelmora at every screen profile, written into the build folder for review:
 // the day page of lunar new year 2009, a Sunday, a field chooser open, full-screen mode and the
 // personal information dialog. Each picture is also checked for size and for its text.
-#include "platform/shell/Application.h"
-#include "platform/shell/DeviceFrame.h"
+#include "app/personal/PersonalInfoDialog.h"
 #include "app/shell/FieldChooser.h"
 #include "app/shell/MainWindow.h"
-#include "app/personal/PersonalInfoDialog.h"
-#include "platform/shell/Screenshot.h"
 #include "platform/screen/ScreenProfile.h"
+#include "platform/shell/Application.h"
+#include "platform/shell/DeviceFrame.h"
+#include "platform/shell/Screenshot.h"
+#include "platform/testing/ScreenTesting.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -27,8 +28,7 @@ int pixelsOf(const QImage& image, QColor color) {
 }
 
 QString shotPath(const QString& scene, const QString& profile) {
-    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
-    return QStringLiteral(SCREENSHOT_DIR "/%1-%2.png").arg(scene, profile);
+    return velmora::testing::screenshotPath(QStringLiteral(SCREENSHOT_DIR), scene, profile);
 }
 
 } // namespace
@@ -65,20 +65,18 @@ class ScreenshotsTest : public QObject {
         return image;
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         qputenv("VELMORA_DEVICE_ROOT", root.path().toUtf8());
         // The pictures of the build, installed as start-up would install them.
         const QString images = root.filePath(QStringLiteral("Program Files/LichVelmora/Images"));
         QDir().mkpath(images);
         for (const char* name : {"L01.jpg", "P01.jpg", "Q01.jpg"})
-            QFile::copy(QStringLiteral(DEVICE_DATA_DIR "/Images/") + QLatin1String(name), images + QLatin1Char('/') + QLatin1String(name));
+            QFile::copy(QStringLiteral(DEVICE_DATA_DIR "/Images/") + QLatin1String(name),
+                        images + QLatin1Char('/') + QLatin1String(name));
     }
 
-    void everyProfile_data() {
-        QTest::addColumn<QString>("profile");
-        for (const auto& p : velmora::screen::profiles()) QTest::newRow(qPrintable(p.name)) << p.name;
-    }
+    void everyProfile_data() { velmora::testing::addProfileRows(); }
 
     void everyProfile() {
         QFETCH(QString, profile);
@@ -107,7 +105,8 @@ private slots:
         {
             Screen s(profile, "2009-01-26T10:30");
             setFieldText(s.state.personal.name, QStringLiteral("Nguyễn Thị Hồng Nhung"));
-            setFieldText(s.state.personal.address, QStringLiteral("12 phố Hàng Bạc, Hoàn Kiếm, Hà Nội"));
+            setFieldText(s.state.personal.address,
+                         QStringLiteral("12 phố Hàng Bạc, Hoàn Kiếm, Hà Nội"));
             PersonalInfoDialog dialog(s.window, s.state.personal);
             QImage image;
             QTimer::singleShot(0, &dialog, [&] {
@@ -116,7 +115,8 @@ private slots:
                 dialog.done(2);
             });
             dialog.exec();
-            QCOMPARE(image.size(), QSize(velmora::screen::current().width, velmora::screen::current().height));
+            QCOMPARE(image.size(),
+                     QSize(velmora::screen::current().width, velmora::screen::current().height));
             image.save(shotPath(QStringLiteral("personal"), profile));
         }
     }

@@ -16,7 +16,8 @@ struct FrozenCase {
     QDateTime expected;
     uint16_t dayOfWeek;
 };
-class FrozenClock : public velmora::testing::DeviceRootTest, public testing::WithParamInterface<FrozenCase> {};
+class FrozenClock : public velmora::testing::DeviceRootTest,
+                    public testing::WithParamInterface<FrozenCase> {};
 
 TEST_P(FrozenClock, ShowsTheWallClockGiven) {
     const FrozenCase c = GetParam();

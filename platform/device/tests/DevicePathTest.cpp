@@ -1,8 +1,8 @@
 // Tests of device paths: refusals, case-blind matching, links, reverse mapping, program folder.
 #include "platform/device/DeviceRoot.h"
-#include "platform/testing/DeviceRootTest.h"
 #include "platform/device/ProgramFolder.h"
 #include "platform/device/RandomBytes.h"
+#include "platform/testing/DeviceRootTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +15,8 @@ namespace {
 
 class DevicePath : public velmora::testing::DeviceRootTest {};
 
-class RefusedPath : public velmora::testing::DeviceRootTest, public testing::WithParamInterface<QString> {};
+class RefusedPath : public velmora::testing::DeviceRootTest,
+                    public testing::WithParamInterface<QString> {};
 
 TEST_P(RefusedPath, IsRefused) {
     EXPECT_FALSE(hostPath(GetParam()).has_value()) << GetParam().toStdString();

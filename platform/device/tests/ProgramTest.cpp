@@ -1,8 +1,8 @@
 // Tests of starting an installed program by its device path.
-#include "platform/testing/DeviceRootTest.h"
 #include "platform/device/DeviceRoot.h"
-#include "platform/screen/ScreenProfile.h"
 #include "platform/device/StartProgram.h"
+#include "platform/screen/ScreenProfile.h"
+#include "platform/testing/DeviceRootTest.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -2,6 +2,7 @@
 #include "platform/html/HtmlViewer.h"
 #include "platform/html/HtmlNormalizer.h"
 #include "platform/screen/ScreenProfile.h"
+#include "platform/testing/ScreenTesting.h"
 
 #include <QDir>
 #include <QTest>
@@ -160,11 +161,7 @@ class HtmlViewerTest : public QObject {
     }
 
     // A day's almanac-like page at every profile, written for review, text inside the viewer.
-    void pagePerProfile_data() {
-        QTest::addColumn<QString>("profile");
-        for (const screen::Profile& p : screen::profiles())
-            QTest::newRow(qPrintable(p.name)) << p.name;
-    }
+    void pagePerProfile_data() { velmora::testing::addProfileRows(); }
     void pagePerProfile() {
         QFETCH(QString, profile);
         QVERIFY(screen::select(profile));

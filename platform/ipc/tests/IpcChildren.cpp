@@ -13,7 +13,7 @@
 
 extern const char* g_testBinary;
 
-namespace ipctest {
+namespace velmora::ipc::test {
 
 void startChild(QProcess& process, const QStringList& args) {
     process.setProcessChannelMode(QProcess::SeparateChannels);
@@ -27,7 +27,7 @@ QString readLine(QProcess& process, int timeoutMs) {
     return QString::fromUtf8(process.readLine()).trimmed();
 }
 
-} // namespace ipctest
+} // namespace velmora::ipc::test
 
 namespace {
 
@@ -41,17 +41,18 @@ void say(const QString& line) {
 int serve() {
     QObject owner;
     int32_t sum = 0;
-    const uint32_t ping = registerMessage(ipctest::pingName);
+    const uint32_t ping = registerMessage(velmora::ipc::test::pingName);
     const Handle handle = registerEndpoint(&owner, [&](uint32_t msg, uint32_t w, int32_t l) {
-        if (msg == ipctest::msgAdd) return int32_t(w) + l;
-        if (msg == ipctest::msgRemember) sum += l;
-        if (msg == ipctest::msgRecall) return sum;
-        if (msg == ipctest::msgSlow) {
+        if (msg == velmora::ipc::test::msgAdd) return int32_t(w) + l;
+        if (msg == velmora::ipc::test::msgRemember) sum += l;
+        if (msg == velmora::ipc::test::msgRecall) return sum;
+        if (msg == velmora::ipc::test::msgSlow) {
             QThread::msleep(1500);
             return 1;
         }
-        if (msg == ping) return ipctest::pingAnswer;
-        if (msg == ipctest::msgClose) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (msg == ping) return velmora::ipc::test::pingAnswer;
+        if (msg == velmora::ipc::test::msgClose)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return 0;
     });
     if (handle == 0) return 1;

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-namespace ipctest {
+namespace velmora::ipc::test {
 
 constexpr uint32_t msgAdd = 0x0400;      // send: returns wParam + lParam
 constexpr uint32_t msgRemember = 0x0401; // post: adds lParam to a sum
@@ -20,4 +20,4 @@ void startChild(QProcess& process, const QStringList& args);
 // The next line the helper prints, without its newline; empty after timeoutMs.
 QString readLine(QProcess& process, int timeoutMs = 10000);
 
-} // namespace ipctest
+} // namespace velmora::ipc::test

@@ -1,10 +1,10 @@
 // Tests of send, post, stale handles and registered messages between real processes.
 #include "platform/ipc/Messaging.h"
 #include "platform/ipc/Endpoint.h"
-#include "platform/ipc/tests/IpcChildren.h"
-#include "platform/testing/DeviceRootTest.h"
 #include "platform/ipc/RegisteredMessage.h"
+#include "platform/ipc/tests/IpcChildren.h"
 #include "platform/registry/RegistryKey.h"
+#include "platform/testing/DeviceRootTest.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -12,7 +12,7 @@
 #include <memory>
 
 using namespace velmora::ipc;
-using namespace ipctest;
+using namespace velmora::ipc::test;
 
 namespace {
 

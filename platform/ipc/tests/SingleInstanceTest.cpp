@@ -2,7 +2,7 @@
 #include "platform/ipc/tests/IpcChildren.h"
 #include "platform/testing/DeviceRootTest.h"
 
-using namespace ipctest;
+using namespace velmora::ipc::test;
 
 namespace {
 

@@ -4,13 +4,17 @@
 #include "platform/registry/RegistryKey.h"
 #include "platform/testing/DeviceRootTest.h"
 
+namespace velmora::registry {
+
 class RegistryTest : public velmora::testing::DeviceRootTest {
   protected:
     void SetUp() override {
         DeviceRootTest::SetUp();
-        hkcu = velmora::registry::RegistryKey::currentUser();
+        hkcu = RegistryKey::currentUser();
         ASSERT_TRUE(hkcu.isValid());
     }
 
-    velmora::registry::RegistryKey hkcu;
+    RegistryKey hkcu;
 };
+
+} // namespace velmora::registry

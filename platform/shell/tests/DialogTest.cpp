@@ -1,8 +1,8 @@
 // Tests of full-screen dialogs (Done, Trở về, Back, menu commands, bars) and message boxes.
+#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/FullScreenDialog.h"
 #include "platform/shell/MessageBox.h"
-#include "platform/screen/ScreenProfile.h"
 
 #include <QLabel>
 #include <QPushButton>

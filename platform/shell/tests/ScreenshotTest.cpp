@@ -1,13 +1,14 @@
 // Screenshots at every screen profile (frame with popup, dialog with Done, message box, text in
 // every alignment), written under the build folder for review, and the --screenshot run.
 #include "platform/shell/Screenshot.h"
-#include "platform/shell/Application.h"
-#include "platform/shell/DeviceFrame.h"
 #include "platform/gdi/DrawText.h"
 #include "platform/gdi/Font.h"
+#include "platform/screen/ScreenProfile.h"
+#include "platform/shell/Application.h"
+#include "platform/shell/DeviceFrame.h"
 #include "platform/shell/FullScreenDialog.h"
 #include "platform/shell/MessageBox.h"
-#include "platform/screen/ScreenProfile.h"
+#include "platform/testing/ScreenTesting.h"
 
 #include <QDir>
 #include <QLabel>
@@ -70,8 +71,8 @@ MenuBarDescription mainBar() {
 }
 
 QString shotPath(const QString& name) {
-    QDir().mkpath(QStringLiteral(SCREENSHOT_DIR));
-    return QStringLiteral(SCREENSHOT_DIR "/%1-%2.png").arg(name, screen::current().name);
+    return velmora::testing::screenshotPath(QStringLiteral(SCREENSHOT_DIR), name,
+                                            screen::current().name);
 }
 
 void checkWritten(const QString& path) {
@@ -85,11 +86,7 @@ void checkWritten(const QString& path) {
 class ScreenshotTest : public QObject {
     Q_OBJECT
   private slots:
-    void profiles_data() {
-        QTest::addColumn<QString>("profile");
-        for (const screen::Profile& p : screen::profiles())
-            QTest::newRow(qPrintable(p.name)) << p.name;
-    }
+    void profiles_data() { velmora::testing::addProfileRows(); }
     void profiles() {
         QFETCH(QString, profile);
         QVERIFY(screen::select(profile));

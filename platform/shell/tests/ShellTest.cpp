@@ -1,11 +1,12 @@
 // Tests of keys, menus, soft-key bars, the frame's layout, task bar clock and tap-and-hold.
+#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/DeviceKey.h"
 #include "platform/shell/Menu.h"
-#include "platform/screen/ScreenProfile.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "platform/shell/TapAndHold.h"
+#include "platform/testing/ScreenTesting.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -193,11 +194,7 @@ class ShellTest : public QObject {
     }
 
     // The frame is the profile's exact size, the bars 26 units high, and the popup inside it.
-    void frameLayoutPerProfile_data() {
-        QTest::addColumn<QString>("profile");
-        for (const screen::Profile& p : screen::profiles())
-            QTest::newRow(qPrintable(p.name)) << p.name;
-    }
+    void frameLayoutPerProfile_data() { velmora::testing::addProfileRows(); }
     void frameLayoutPerProfile() {
         QFETCH(QString, profile);
         QVERIFY(screen::select(profile));

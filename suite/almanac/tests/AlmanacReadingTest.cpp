@@ -1,24 +1,26 @@
 // The composed document: golden output, star lists, missing files, escaping and length.
 #include "suite/almanac/AlmanacReading.h"
 #include "suite/almanac/StarFile.h"
-#include "suite/text/Utf.h"
 #include "suite/almanac/tests/TestSupport.h"
+#include "suite/text/Utf.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
-namespace almanac {
+namespace velmora::almanac {
+
+using namespace velmora::text;
 namespace {
 
 const StarFilePaths kShipped{ALMANAC_DEVICE_DATA_DIR "/vansutot.dat",
                              ALMANAC_DEVICE_DATA_DIR "/vansuxau.dat"};
 
-std::string Html(const LICHVELMORA& rec, const StarFilePaths& files) {
-    return Utf16ToUtf8(ComposeAlmanacReading(rec, files).html);
+std::string readingHtml(const LICHVELMORA& rec, const StarFilePaths& files) {
+    return utf16ToUtf8(ComposeAlmanacReading(rec, files).html);
 }
 
-std::string ReadText(const std::string& path) {
+std::string readText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
@@ -26,7 +28,7 @@ std::string ReadText(const std::string& path) {
 }
 
 // A hand-filled record: Quý Mão year (stem 9), lunar 10/2, day D, season 0.
-LICHVELMORA Manual(int D, int lunarMonth = 2, int lunarDay = 10) {
+LICHVELMORA manual(int D, int lunarMonth = 2, int lunarDay = 10) {
     LICHVELMORA rec{};
     rec.nNgay = 1;
     rec.nThang = 3;
@@ -51,8 +53,8 @@ class StarFiles {
     StarFiles(const std::string& tag, const std::vector<AlmanacStarRecord>& good,
               const std::vector<AlmanacStarRecord>& bad)
         : good_(tag + "-tot.dat"), bad_(tag + "-xau.dat") {
-        WriteStarFile(good_.path(), good);
-        WriteStarFile(bad_.path(), bad);
+        writeStarFile(good_.path(), good);
+        writeStarFile(bad_.path(), bad);
     }
     StarFilePaths paths() const { return {good_.path(), bad_.path()}; }
 
@@ -60,7 +62,7 @@ class StarFiles {
     test::TempPath good_, bad_;
 };
 
-AlmanacStarRecord Star(std::u16string name, std::u16string explanation, std::int32_t code,
+AlmanacStarRecord star(std::u16string name, std::u16string explanation, std::int32_t code,
                        bool bold = false) {
     AlmanacStarRecord r;
     r.kind = 60;
@@ -72,19 +74,20 @@ AlmanacStarRecord Star(std::u16string name, std::u16string explanation, std::int
 }
 
 TEST(AlmanacGolden, TwentySixthJanuary2009MatchesReference) {
-    const auto rec = test::SolarDay(26, 1, 2009);
+    const auto rec = test::freshDay(26, 1, 2009);
     ASSERT_EQ(rec.nNgayAm, 1);
     ASSERT_EQ(rec.nCanChiNgay, 7);
     const auto reading = ComposeAlmanacReading(rec, kShipped);
     EXPECT_TRUE(reading.missingFiles.empty());
-    EXPECT_EQ(Utf16ToUtf8(reading.html) + "\n",
-              ReadText(ALMANAC_TEST_DIR "/golden/2009-01-26.html.ref"));
-    EXPECT_EQ(AlmanacReadingText(rec, kShipped),
-              ReadText(ALMANAC_TEST_DIR "/golden/2009-01-26.txt.ref"));
+    EXPECT_EQ(utf16ToUtf8(reading.html) + "\n",
+              readText(ALMANAC_TEST_DIR "/golden/2009-01-26.html.ref"));
+    EXPECT_EQ(almanacReadingText(rec, kShipped),
+              readText(ALMANAC_TEST_DIR "/golden/2009-01-26.txt.ref"));
 }
 
 TEST(AlmanacReading, NineStarThreeIsFirstBoldAuspiciousWithLegend) {
-    const auto html = Html(Manual(11, 2), {"/nonexistent/a", "/nonexistent/b"}); // (1 + 11) % 9
+    const auto html =
+        readingHtml(manual(11, 2), {"/nonexistent/a", "/nonexistent/b"}); // (1 + 11) % 9
     EXPECT_NE(html.find("<b>Sao tốt: </b><b>Sát Cống</b>"), std::string::npos) << html;
     EXPECT_NE(html.find("<b>+ Sát Cống: </b>Tốt mọi việc<br>"), std::string::npos);
 }
@@ -92,33 +95,33 @@ TEST(AlmanacReading, NineStarThreeIsFirstBoldAuspiciousWithLegend) {
 TEST(AlmanacReading, EmptyListsWriteNothingAndNoLegendRows) {
     StarFiles files("empty", {}, {});
     // Nine-star index (1 + 0) % 9 = 1: bad; Quý year: Tuế Đức needs stem 4.
-    const auto noGood = Html(Manual(0), files.paths());
+    const auto noGood = readingHtml(manual(0), files.paths());
     EXPECT_NE(noGood.find("<font color=#FF0000><b>Sao tốt: </b></font><br>"), std::string::npos);
     EXPECT_EQ(noGood.find("<b>+ "), std::string::npos);
     // Index (1 + 2) % 9 = 3: good; Bính Dần is no Kim Thần day (Hợi, Dậu... are 8, 9).
-    const auto noBad = Html(Manual(2), files.paths());
+    const auto noBad = readingHtml(manual(2), files.paths());
     EXPECT_NE(noBad.find("<font color=#000080><b>Sao xấu: </b></font></font><br>"),
               std::string::npos);
     EXPECT_EQ(noBad.find("<b>- "), std::string::npos);
 }
 
 TEST(AlmanacReading, MissingFileIsReportedAndComposingGoesOn) {
-    StarFiles files("missing", {Star(u"Sao Thử", u"thử", 110)}, {});
+    StarFiles files("missing", {star(u"Sao Thử", u"thử", 110)}, {});
     const auto reading =
-        ComposeAlmanacReading(Manual(0), {files.paths().auspicious, "/nonexistent/vansuxau.dat"});
+        ComposeAlmanacReading(manual(0), {files.paths().auspicious, "/nonexistent/vansuxau.dat"});
     ASSERT_EQ(reading.missingFiles, std::vector<std::u16string>{u"vansuxau.dat"});
-    EXPECT_EQ(MissingFileMessage(reading.missingFiles[0]), u"Không tìm thấy file vansuxau.dat");
-    const auto html = Utf16ToUtf8(reading.html);
+    EXPECT_EQ(missingFileMessage(reading.missingFiles[0]), u"Không tìm thấy file vansuxau.dat");
+    const auto html = utf16ToUtf8(reading.html);
     EXPECT_NE(html.find("<b>+ Sao Thử: </b>thử<br>"), std::string::npos);
     EXPECT_NE(html.find("<b>Chú giải:</b>"), std::string::npos);
 
-    const auto both = ComposeAlmanacReading(Manual(0), {"/nonexistent/1", "/nonexistent/2"});
+    const auto both = ComposeAlmanacReading(manual(0), {"/nonexistent/1", "/nonexistent/2"});
     EXPECT_EQ(both.missingFiles, (std::vector<std::u16string>{u"vansutot.dat", u"vansuxau.dat"}));
 }
 
 TEST(AlmanacReading, FileTextsAreHtmlEscaped) {
-    StarFiles files("escape", {Star(u"A&B <i>", u"\"x\" > 'y'", 110, true)}, {});
-    const auto html = Html(Manual(0), files.paths());
+    StarFiles files("escape", {star(u"A&B <i>", u"\"x\" > 'y'", 110, true)}, {});
+    const auto html = readingHtml(manual(0), files.paths());
     EXPECT_NE(html.find("<b>A&amp;B &lt;i&gt;</b>."), std::string::npos) << html;
     EXPECT_NE(html.find("<b>+ A&amp;B &lt;i&gt;: </b>&quot;x&quot; &gt; &#39;y&#39;<br>"),
               std::string::npos);
@@ -129,18 +132,18 @@ TEST(AlmanacReading, LongDocumentWithManyStarsIsNotCut) {
     std::vector<AlmanacStarRecord> many;
     for (int i = 0; i < 150; ++i)
         many.push_back(
-            Star(u"Sao " + Utf8ToUtf16(std::to_string(i)), std::u16string(60, u'đ'), 110));
+            star(u"Sao " + utf8ToUtf16(std::to_string(i)), std::u16string(60, u'đ'), 110));
     StarFiles files("long", many, many);
-    const auto reading = ComposeAlmanacReading(Manual(0), files.paths());
+    const auto reading = ComposeAlmanacReading(manual(0), files.paths());
     EXPECT_GT(reading.html.size(), 4096u * 4);
-    const auto html = Utf16ToUtf8(reading.html);
+    const auto html = utf16ToUtf8(reading.html);
     EXPECT_NE(html.find("Sao 149."), std::string::npos);
     EXPECT_NE(html.find("<b>- Sao 149: </b>"), std::string::npos);
     EXPECT_TRUE(html.ends_with("</font></font><br>"));
 }
 
 TEST(AlmanacReading, DepartureHoursOfFirstDayOfFirstMonth) {
-    const auto html = Html(Manual(0, 1, 1), {"/nonexistent/a", "/nonexistent/b"});
+    const auto html = readingHtml(manual(0, 1, 1), {"/nonexistent/a", "/nonexistent/b"});
     EXPECT_NE(html.find("<b>● Giờ tốt: </b>Ngọ, Tý<b> (Đại an)</b>. "), std::string::npos);
     EXPECT_NE(html.find("<b>● Giờ xấu: </b>Mùi, Sửu<b> (Lưu niên)</b>. "), std::string::npos);
 }
@@ -153,10 +156,10 @@ struct DateCase {
 class DateLineForm : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(DateLineForm, LunarMonthMarks) {
-    auto rec = Manual(0);
+    auto rec = manual(0);
     rec.bNhuan = GetParam().leap;
     rec.nSoNgayThangAm = GetParam().length;
-    EXPECT_NE(Html(rec, {"/nonexistent/a", "/nonexistent/b"}).find(GetParam().text),
+    EXPECT_NE(readingHtml(rec, {"/nonexistent/a", "/nonexistent/b"}).find(GetParam().text),
               std::string::npos);
 }
 
@@ -167,4 +170,4 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{true, 30, "(10/2n đ)</b>"}));
 
 } // namespace
-} // namespace almanac
+} // namespace velmora::almanac

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-namespace almanac {
+namespace velmora::almanac {
 namespace {
 
-bool Has(const std::vector<AlmanacStarRecord>& list, std::u16string_view name) {
+bool has(const std::vector<AlmanacStarRecord>& list, std::u16string_view name) {
     return std::any_of(list.begin(), list.end(), [&](const auto& r) { return r.name == name; });
 }
 
@@ -16,9 +16,9 @@ struct Lists {
     std::vector<AlmanacStarRecord> good, bad;
 };
 
-Lists For(const AlmanacDay& day) {
+Lists listsFor(const AlmanacDay& day) {
     Lists l;
-    AddBuiltInStars(day, l.good, l.bad);
+    addBuiltInStars(day, l.good, l.bad);
     return l;
 }
 
@@ -32,7 +32,7 @@ class NineStars : public ::testing::TestWithParam<NineStarCase> {};
 
 TEST_P(NineStars, DayGetsItsStarFirstAndBold) {
     const auto& c = GetParam();
-    const auto l = For(test::Day(c.D, c.m, 1, 3)); // a Đinh year: no other built-in bad star
+    const auto l = listsFor(test::day(c.D, c.m, 1, 3)); // a Đinh year: no other built-in bad star
     const auto& list = c.auspicious ? l.good : l.bad;
     ASSERT_FALSE(list.empty());
     EXPECT_EQ(list.front().name, c.name);
@@ -57,14 +57,14 @@ TEST(YearStemRules, DinhAndNhamYearsNeverHaveThapAcDaiBai) {
     for (int y : {3, 8})
         for (int m = 1; m <= 12; ++m)
             for (int D = 0; D < 60; ++D)
-                EXPECT_FALSE(Has(For(test::Day(D, m, 1, y)).bad, u"Thập Ác Đại Bại"))
+                EXPECT_FALSE(has(listsFor(test::day(D, m, 1, y)).bad, u"Thập Ác Đại Bại"))
                     << y << " " << m << " " << D;
 }
 
 TEST(YearStemRules, MendedThapAcPairIsAtTyInNinthMonthNotMauThin) {
     for (int y : {1, 6}) {
-        EXPECT_TRUE(Has(For(test::Day(41, 9, 1, y)).bad, u"Thập Ác Đại Bại")) << y;
-        EXPECT_FALSE(Has(For(test::Day(4, 9, 1, y)).bad, u"Thập Ác Đại Bại")) << y;
+        EXPECT_TRUE(has(listsFor(test::day(41, 9, 1, y)).bad, u"Thập Ác Đại Bại")) << y;
+        EXPECT_FALSE(has(listsFor(test::day(4, 9, 1, y)).bad, u"Thập Ác Đại Bại")) << y;
     }
 }
 
@@ -75,7 +75,7 @@ TEST(YearStemRules, ThapAcFallsOnTheTenTraditionalDaysExactly) {
     for (int y = 0; y < 10; ++y)
         for (int m = 1; m <= 12; ++m)
             for (int D = 0; D < 60; ++D)
-                if (Has(For(test::Day(D, m, 1, y)).bad, u"Thập Ác Đại Bại")) days.push_back(D);
+                if (has(listsFor(test::day(D, m, 1, y)).bad, u"Thập Ác Đại Bại")) days.push_back(D);
     std::sort(days.begin(), days.end());
     days.erase(std::unique(days.begin(), days.end()), days.end());
     EXPECT_EQ(days, (std::vector<int>{8, 16, 17, 23, 25, 32, 34, 40, 41, 59}));
@@ -90,9 +90,9 @@ class YearRules : public ::testing::TestWithParam<YearRuleCase> {};
 
 TEST_P(YearRules, TueDucByStemKimThanByBranch) {
     const auto& c = GetParam();
-    const auto l = For(test::Day(c.D, 1, 1, c.y));
-    EXPECT_EQ(Has(l.good, u"Tuế Đức"), c.tueDuc);
-    EXPECT_EQ(Has(l.bad, u"Kim Thần Thất Sát"), c.kimThan);
+    const auto l = listsFor(test::day(c.D, 1, 1, c.y));
+    EXPECT_EQ(has(l.good, u"Tuế Đức"), c.tueDuc);
+    EXPECT_EQ(has(l.bad, u"Kim Thần Thất Sát"), c.kimThan);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, YearRules,
@@ -108,8 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Table, YearRules,
                                            YearRuleCase{9, 45, false, true})); // Kỷ Dậu
 
 TEST(YearStemRules, BuiltInEntriesCarryExplanationsAndBold) {
-    const auto l = For(test::Day(34, 3, 1, 0)); // Mậu Tuất in month 3 of a Giáp year
-    ASSERT_TRUE(Has(l.bad, u"Thập Ác Đại Bại"));
+    const auto l = listsFor(test::day(34, 3, 1, 0)); // Mậu Tuất in month 3 of a Giáp year
+    ASSERT_TRUE(has(l.bad, u"Thập Ác Đại Bại"));
     for (const auto& r : l.bad) {
         EXPECT_TRUE(r.emphasis);
         EXPECT_FALSE(r.explanation.empty());
@@ -117,4 +117,4 @@ TEST(YearStemRules, BuiltInEntriesCarryExplanationsAndBold) {
 }
 
 } // namespace
-} // namespace almanac
+} // namespace velmora::almanac

@@ -5,14 +5,14 @@
 
 #include <gtest/gtest.h>
 
-namespace almanac {
+namespace velmora::almanac {
 namespace {
 
 TEST(Hours, AuspiciousHoursOfTyAndMuiDays) {
     // Tý day: Thân, Dậu, Tý, Sửu, Mão, Ngọ; Mùi day: Tuất, Hợi, Dần, Mão, Tị, Thân.
-    EXPECT_EQ(AuspiciousHourBranches(0), (std::array<int, 6>{8, 9, 0, 1, 3, 6}));
-    EXPECT_EQ(AuspiciousHourBranches(7), (std::array<int, 6>{10, 11, 2, 3, 5, 8}));
-    EXPECT_EQ(AuspiciousHourBranches(6), AuspiciousHourBranches(0)); // opposite branches agree
+    EXPECT_EQ(auspiciousHourBranches(0), (std::array<int, 6>{8, 9, 0, 1, 3, 6}));
+    EXPECT_EQ(auspiciousHourBranches(7), (std::array<int, 6>{10, 11, 2, 3, 5, 8}));
+    EXPECT_EQ(auspiciousHourBranches(6), auspiciousHourBranches(0)); // opposite branches agree
 }
 
 struct DepartureCase {
@@ -21,7 +21,7 @@ struct DepartureCase {
 class Departure : public ::testing::TestWithParam<DepartureCase> {};
 
 TEST_P(Departure, LargestStartHour) {
-    EXPECT_EQ(DepartureStart(GetParam().d, GetParam().m), GetParam().h);
+    EXPECT_EQ(departureStart(GetParam().d, GetParam().m), GetParam().h);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Departure,
@@ -37,8 +37,8 @@ struct DirectionCase {
 class Directions : public ::testing::TestWithParam<DirectionCase> {};
 
 TEST_P(Directions, ByDayStem) {
-    EXPECT_EQ(HyThanDirection(GetParam().stem), GetParam().hy);
-    EXPECT_EQ(TaiThanDirection(GetParam().stem), GetParam().tai);
+    EXPECT_EQ(hyThanDirection(GetParam().stem), GetParam().hy);
+    EXPECT_EQ(taiThanDirection(GetParam().stem), GetParam().tai);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,7 +60,7 @@ struct HacCase {
 class HacThan : public ::testing::TestWithParam<HacCase> {};
 
 TEST_P(HacThan, ByRangeEdges) {
-    EXPECT_EQ(HacThanDirection(GetParam().D), GetParam().direction);
+    EXPECT_EQ(hacThanDirection(GetParam().D), GetParam().direction);
 }
 
 // u = (D + 58) mod 60; each case sits on a range edge.
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HacCase{1, u"hướng Đông Nam"}));
 
 // A record whose four season terms fall on days 100, 200, 300 and 400 at the given hour.
-LICHVELMORA SeasonRecord(int nJD, double termHourOffset) {
+LICHVELMORA seasonRecord(int nJD, double termHourOffset) {
     LICHVELMORA rec{};
     rec.nJD = nJD;
     rec.dTietKhi[1] = 100 + termHourOffset;
@@ -94,7 +94,7 @@ struct SeasonCase {
 class Season : public ::testing::TestWithParam<SeasonCase> {};
 
 TEST_P(Season, TermDayOpensItsSeasonWhateverTheHour) {
-    EXPECT_EQ(SeasonIndex(SeasonRecord(GetParam().nJD, GetParam().offset)), GetParam().q);
+    EXPECT_EQ(seasonIndex(seasonRecord(GetParam().nJD, GetParam().offset)), GetParam().q);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, Season,
@@ -113,13 +113,13 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, Season,
 
 TEST(Season, RealYearChangesAtTheMinorTerms) {
     // 2009: Tiểu hàn 5 Jan, Thanh minh 4 Apr, Tiểu thử 7 Jul, Lập đông 7 Nov.
-    EXPECT_EQ(SeasonIndex(test::SolarDay(4, 1, 2009)), 3);
-    EXPECT_EQ(SeasonIndex(test::SolarDay(5, 1, 2009)), 0);
-    EXPECT_EQ(SeasonIndex(test::SolarDay(4, 4, 2009)), 1);
-    EXPECT_EQ(SeasonIndex(test::SolarDay(6, 7, 2009)), 1);
-    EXPECT_EQ(SeasonIndex(test::SolarDay(7, 7, 2009)), 2);
-    EXPECT_EQ(SeasonIndex(test::SolarDay(7, 11, 2009)), 3);
+    EXPECT_EQ(seasonIndex(test::freshDay(4, 1, 2009)), 3);
+    EXPECT_EQ(seasonIndex(test::freshDay(5, 1, 2009)), 0);
+    EXPECT_EQ(seasonIndex(test::freshDay(4, 4, 2009)), 1);
+    EXPECT_EQ(seasonIndex(test::freshDay(6, 7, 2009)), 1);
+    EXPECT_EQ(seasonIndex(test::freshDay(7, 7, 2009)), 2);
+    EXPECT_EQ(seasonIndex(test::freshDay(7, 11, 2009)), 3);
 }
 
 } // namespace
-} // namespace almanac
+} // namespace velmora::almanac

@@ -6,10 +6,10 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-namespace almanac {
+namespace velmora::almanac {
 namespace {
 
-AlmanacStarRecord Sample() {
+AlmanacStarRecord sample() {
     AlmanacStarRecord r;
     r.kind = 12;
     for (int i = 0; i < 12; ++i) r.values[i] = 200 + i;
@@ -20,9 +20,9 @@ AlmanacStarRecord Sample() {
 }
 
 TEST(StarRecord, FieldsSitAtTheirOffsetsLittleEndian) {
-    auto r = Sample();
+    auto r = sample();
     r.values[11] = -1;
-    const auto bytes = EncodeStarRecord(r);
+    const auto bytes = encodeStarRecord(r);
     EXPECT_EQ(bytes[4], 12);
     EXPECT_EQ(bytes[5], 0);
     EXPECT_EQ(bytes[8], 200);
@@ -38,14 +38,14 @@ TEST(StarRecord, FieldsSitAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(bytes[86], 0); // terminator after the 9 characters
     EXPECT_EQ(bytes[87], 0);
     EXPECT_EQ(bytes[118], u'T' & 0xFF);
-    EXPECT_EQ(DecodeStarRecord(bytes), r);
+    EXPECT_EQ(decodeStarRecord(bytes), r);
 }
 
 TEST(StarRecord, OverlongTextsAreCutToKeepTheirTerminator) {
-    auto r = Sample();
+    auto r = sample();
     r.name = std::u16string(40, u'x');
     r.explanation = std::u16string(100, u'y');
-    const auto back = DecodeStarRecord(EncodeStarRecord(r));
+    const auto back = decodeStarRecord(encodeStarRecord(r));
     EXPECT_EQ(back.name, std::u16string(24, u'x'));
     EXPECT_EQ(back.explanation, std::u16string(74, u'y'));
 }
@@ -53,7 +53,7 @@ TEST(StarRecord, OverlongTextsAreCutToKeepTheirTerminator) {
 TEST(StarRecord, GarbledRecordWithoutTerminatorsIsCutAtTheWidth) {
     StarRecordBytes bytes;
     bytes.fill(0x41);
-    const auto r = DecodeStarRecord(bytes);
+    const auto r = decodeStarRecord(bytes);
     EXPECT_EQ(r.kind, 0x41414141);
     EXPECT_EQ(r.name, std::u16string(kStarNameWidth, char16_t{0x4141}));
     EXPECT_EQ(r.explanation, std::u16string(kStarExplanationWidth, char16_t{0x4141}));
@@ -74,16 +74,16 @@ TEST_P(StarFileLength, OnlyWholeRecordsAreRead) {
     {
         std::ofstream out(file.path(), std::ios::binary);
         for (int i = 0; i < 2; ++i) {
-            const auto bytes = EncodeStarRecord(Sample());
+            const auto bytes = encodeStarRecord(sample());
             out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         }
         out << std::string(c.extraBytes, '\x7F');
     }
-    const auto records = ReadStarFile(file.path());
+    const auto records = readStarFile(file.path());
     ASSERT_TRUE(records.has_value());
     ASSERT_EQ(records->size(), c.wholeRecords);
-    EXPECT_EQ((*records)[0], Sample());
-    EXPECT_EQ((*records)[1], Sample());
+    EXPECT_EQ((*records)[0], sample());
+    EXPECT_EQ((*records)[1], sample());
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, StarFileLength,
@@ -99,24 +99,24 @@ INSTANTIATE_TEST_SUITE_P(Lengths, StarFileLength,
 
 TEST(StarFile, ShortFileHasNoRecords) {
     const std::vector<std::uint8_t> bytes(267, 0);
-    EXPECT_TRUE(DecodeStarRecords(bytes).empty());
+    EXPECT_TRUE(decodeStarRecords(bytes).empty());
 }
 
 TEST(StarFile, MissingFileIsReportedAsNothing) {
-    EXPECT_FALSE(ReadStarFile("/nonexistent/almanac/vansutot.dat").has_value());
+    EXPECT_FALSE(readStarFile("/nonexistent/almanac/vansutot.dat").has_value());
 }
 
 TEST(StarFile, WrittenRecordsReadBack) {
     test::TempPath file("roundtrip");
-    auto second = Sample();
+    auto second = sample();
     second.kind = 60;
     second.emphasis = false;
-    ASSERT_TRUE(WriteStarFile(file.path(), {Sample(), second}));
+    ASSERT_TRUE(writeStarFile(file.path(), {sample(), second}));
     EXPECT_EQ(std::filesystem::file_size(file.path()), 2 * kStarRecordSize);
-    const auto records = ReadStarFile(file.path());
+    const auto records = readStarFile(file.path());
     ASSERT_TRUE(records.has_value());
-    EXPECT_EQ(*records, (std::vector<AlmanacStarRecord>{Sample(), second}));
+    EXPECT_EQ(*records, (std::vector<AlmanacStarRecord>{sample(), second}));
 }
 
 } // namespace
-} // namespace almanac
+} // namespace velmora::almanac

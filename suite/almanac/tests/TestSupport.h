@@ -1,6 +1,7 @@
 // Day records and temporary files for the almanac tests.
 #pragma once
 
+#include "VelmoraDay.h"
 #include "VelmoraLib.h"
 #include "suite/almanac/AlmanacDay.h"
 
@@ -8,22 +9,15 @@
 #include <string>
 #include <unistd.h>
 
-namespace almanac::test {
+namespace velmora::almanac::test {
 
-// A real day record for a solar date, zone +7.
-inline LICHVELMORA SolarDay(int day, int month, int year) {
-    LICHVELMORA rec{};
-    rec.nNgay = day;
-    rec.nThang = month;
-    rec.nNam = year;
-    rec.nGio = 12;
-    rec.dMuiGio = 7.0;
-    DoiAmDuong(&rec, DAD_ALL);
-    return rec;
-}
+using velmora::freshDay;
 
-inline AlmanacDay Day(int D, int m, int d, int y = 0, int q = 0) {
-    return AlmanacDay{D, D % 10, D % 12, y, m, d, q};
+// The star rules' inputs, given directly: day index, lunar month and day, year stem, season.
+inline AlmanacDay day(int dayIndex, int lunarMonth, int lunarDay, int yearStem = 0,
+                      int season = 0) {
+    return AlmanacDay{dayIndex,   dayIndex % 10, dayIndex % 12, yearStem,
+                      lunarMonth, lunarDay,      season};
 }
 
 // A fresh path in the system's temporary folder, removed when the object goes.
@@ -39,4 +33,4 @@ class TempPath {
     std::filesystem::path path_;
 };
 
-} // namespace almanac::test
+} // namespace velmora::almanac::test

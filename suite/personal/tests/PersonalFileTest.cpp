@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-using velmora::testing::TestDeviceRoot;
 using velmora::testing::kUserInfoFile;
+using velmora::testing::TestDeviceRoot;
 
 using namespace velmora::app;
 
@@ -44,7 +44,7 @@ TEST_P(ReadFile, MissingOrShortFilesGiveAZeroRecord) {
         bytes.resize(GetParam().size, '\x33');
         ASSERT_TRUE(root.put(kUserInfoFile, bytes));
     }
-    const PersonalRecord r = ReadPersonalRecord();
+    const PersonalRecord r = readPersonalRecord();
     EXPECT_EQ(encodePersonalRecord(r), GetParam().read ? encodePersonalRecord(sample())
                                                        : QByteArray(kPersonalRecordSize, '\0'));
 }
@@ -59,12 +59,12 @@ INSTANTIATE_TEST_SUITE_P(Personal, ReadFile,
 TEST(WriteFile, FirstSaveCreatesTheFolderAndA490ByteFile) {
     TestDeviceRoot root;
     ASSERT_FALSE(QFileInfo::exists(root.host("My Documents")));
-    ASSERT_TRUE(WritePersonalRecord(sample()));
+    ASSERT_TRUE(writePersonalRecord(sample()));
     EXPECT_EQ(root.get(kUserInfoFile), encodePersonalRecord(sample()));
     // Only the record is left in the folder: no temporary file stays behind.
     EXPECT_EQ(QDir(root.host("My Documents/LichVelmora")).entryList(QDir::Files | QDir::Hidden),
               QStringList{"userinfo.dat"});
-    EXPECT_EQ(encodePersonalRecord(ReadPersonalRecord()), encodePersonalRecord(sample()));
+    EXPECT_EQ(encodePersonalRecord(readPersonalRecord()), encodePersonalRecord(sample()));
 }
 
 TEST(WriteFile, LongerFileKeepsItsBytesFrom490On) {
@@ -72,7 +72,7 @@ TEST(WriteFile, LongerFileKeepsItsBytesFrom490On) {
     QByteArray old(490, '\x11');
     for (int i = 0; i < 3000; ++i) old.append(char(i * 7));
     ASSERT_TRUE(root.put(kUserInfoFile, old));
-    ASSERT_TRUE(WritePersonalRecord(sample()));
+    ASSERT_TRUE(writePersonalRecord(sample()));
     const QByteArray now = root.get(kUserInfoFile);
     EXPECT_EQ(now.size(), old.size());
     EXPECT_EQ(now.left(490), encodePersonalRecord(sample()));
@@ -82,14 +82,14 @@ TEST(WriteFile, LongerFileKeepsItsBytesFrom490On) {
 TEST(WriteFile, ShorterFileIsReplacedByTheWholeRecord) {
     TestDeviceRoot root;
     ASSERT_TRUE(root.put(kUserInfoFile, QByteArray(100, '\x22')));
-    ASSERT_TRUE(WritePersonalRecord(sample()));
+    ASSERT_TRUE(writePersonalRecord(sample()));
     EXPECT_EQ(root.get(kUserInfoFile), encodePersonalRecord(sample()));
 }
 
 TEST(WriteFile, ExistingFolderIsFoundCaseBlind) {
     TestDeviceRoot root;
     ASSERT_TRUE(root.put("my documents/LICHVELMORA/USERINFO.DAT", QByteArray(600, '\x44')));
-    ASSERT_TRUE(WritePersonalRecord(sample()));
+    ASSERT_TRUE(writePersonalRecord(sample()));
     const QByteArray now = root.get("my documents/LICHVELMORA/USERINFO.DAT");
     EXPECT_EQ(now.left(490), encodePersonalRecord(sample()));
     EXPECT_EQ(now.mid(490), QByteArray(110, '\x44'));
@@ -118,7 +118,7 @@ TEST_P(WriteBlocked, ReportsFailureAndLeavesWhatIsThere) {
     } else {
         ASSERT_TRUE(root.put(blocker, "giữ"));
     }
-    EXPECT_FALSE(WritePersonalRecord(sample()));
+    EXPECT_FALSE(writePersonalRecord(sample()));
     if (GetParam().folder)
         EXPECT_EQ(root.get(blocker + "/keep.txt"), QByteArray("giữ"));
     else
@@ -133,9 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WriteFile, PathsOutsideTheRootAreRefused) {
     TestDeviceRoot root;
-    EXPECT_FALSE(WritePersonalRecord(sample(), "\\My Documents\\..\\..\\userinfo.dat"));
-    EXPECT_FALSE(WritePersonalRecord(sample(), "userinfo.dat"));
-    EXPECT_EQ(encodePersonalRecord(ReadPersonalRecord("\\..\\userinfo.dat")),
+    EXPECT_FALSE(writePersonalRecord(sample(), "\\My Documents\\..\\..\\userinfo.dat"));
+    EXPECT_FALSE(writePersonalRecord(sample(), "userinfo.dat"));
+    EXPECT_EQ(encodePersonalRecord(readPersonalRecord("\\..\\userinfo.dat")),
               QByteArray(kPersonalRecordSize, '\0'));
 }
 

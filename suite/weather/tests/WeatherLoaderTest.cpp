@@ -1,5 +1,6 @@
 // Tests of the loaders on a real device registry: city choice, name, dates, current and hourly
 // slots.
+#include "VelmoraDay.h"
 #include "platform/testing/DeviceRootTest.h"
 
 #include "suite/weather/CityTable.h"
@@ -8,8 +9,8 @@
 #include "suite/weather/WeatherLoader.h"
 #include "suite/weather/WeatherStore.h"
 
-#include <QDate>
 #include "platform/registry/RegistryKey.h"
+#include <QDate>
 
 using namespace velmora::weather;
 using velmora::registry::RegistryKey;
@@ -18,13 +19,7 @@ using velmora::registry::Status;
 namespace {
 
 SYSTEMTIME at(int y, int m, int d, int h, int min = 30) {
-    SYSTEMTIME t{};
-    t.wYear = uint16_t(y);
-    t.wMonth = uint16_t(m);
-    t.wDay = uint16_t(d);
-    t.wHour = uint16_t(h);
-    t.wMinute = uint16_t(min);
-    return t;
+    return velmora::systemTime(y, m, d, h, min);
 }
 
 // A slot that names where it was stored: its date, its code and an icon.
@@ -47,7 +42,7 @@ RegistryKey cityKey(int index) {
 
 bool storeTableCity(int index, uint32_t csd, uint32_t stt = 0) {
     const CityEntry& row = cityTable()[index];
-    return StoreCity(index, QString::fromUtf16(row.name), QString::fromUtf16(row.code), stt, csd);
+    return storeCity(index, QString::fromUtf16(row.name), QString::fromUtf16(row.code), stt, csd);
 }
 
 class Loader : public velmora::testing::DeviceRootTest {};
@@ -68,16 +63,17 @@ struct DatesCase {
     *os << c.label;
 }
 
-class ForecastDates : public velmora::testing::DeviceRootTest, public testing::WithParamInterface<DatesCase> {};
+class ForecastDates : public velmora::testing::DeviceRootTest,
+                      public testing::WithParamInterface<DatesCase> {};
 
 TEST_P(ForecastDates, MorningAndAfternoonAreTodayAndTheNineFollowingDays) {
     const QDate today = GetParam().today;
     ASSERT_TRUE(storeTableCity(5, 0));
     // Slots for a wider span than is read, so a wrong date picks a wrong slot instead of none.
     for (QDate d = today.addDays(-3); d <= today.addDays(13); d = d.addDays(1)) {
-        ASSERT_TRUE(StoreSlot(5, morningValueName(d.year(), d.month(), d.day()), marked(d, 32, 1)));
+        ASSERT_TRUE(storeSlot(5, morningValueName(d.year(), d.month(), d.day()), marked(d, 32, 1)));
         ASSERT_TRUE(
-            StoreSlot(5, afternoonValueName(d.year(), d.month(), d.day()), marked(d, 42, 2)));
+            storeSlot(5, afternoonValueName(d.year(), d.month(), d.day()), marked(d, 42, 2)));
     }
     WeatherView view;
     ASSERT_TRUE(LoadWeatherView(view, 0, at(today.year(), today.month(), today.day(), 8)));
@@ -116,21 +112,22 @@ struct CurrentCase {
 
 const SYSTEMTIME kNow = at(2025, 2, 25, 14, 40);
 
-class CurrentSlot : public velmora::testing::DeviceRootTest, public testing::WithParamInterface<CurrentCase> {};
+class CurrentSlot : public velmora::testing::DeviceRootTest,
+                    public testing::WithParamInterface<CurrentCase> {};
 
 TEST_P(CurrentSlot, ComesFromTheRightValue) {
     const CurrentCase& c = GetParam();
     ASSERT_TRUE(storeTableCity(5, 0));
     if (c.hasUpdate) {
-        ASSERT_TRUE(StoreUpdateTime(5, c.updated));
+        ASSERT_TRUE(storeUpdateTime(5, c.updated));
     }
     if (c.hasCurrent) {
-        ASSERT_TRUE(StoreSlot(5, value::currentSlot, marked({2025, 2, 25}, -1, 30)));
+        ASSERT_TRUE(storeSlot(5, value::currentSlot, marked({2025, 2, 25}, -1, 30)));
     }
     if (c.hasHourly) {
-        ASSERT_TRUE(StoreSlot(5, "2025022514", marked({2025, 2, 25}, 14, 10)));
+        ASSERT_TRUE(storeSlot(5, "2025022514", marked({2025, 2, 25}, 14, 10)));
     }
-    ASSERT_TRUE(StoreSlot(5, "2025022513", marked({2025, 2, 25}, 13, 9)));
+    ASSERT_TRUE(storeSlot(5, "2025022513", marked({2025, 2, 25}, 13, 9)));
     WeatherView view;
     ASSERT_TRUE(LoadWeatherView(view, 0, kNow));
     EXPECT_EQ(view.current.icon, c.expectedIcon);
@@ -153,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Loader, UncheckedCityIsNeverShownEvenWhenItIsTheOnlyOne) {
     ASSERT_TRUE(storeTableCity(5, kUncheckedCity));
-    ASSERT_TRUE(StoreSlot(5, "20250225SA", marked({2025, 2, 25}, 32, 5)));
+    ASSERT_TRUE(storeSlot(5, "20250225SA", marked({2025, 2, 25}, 32, 5)));
     for (uint32_t wanted : {0u, 1u, kUncheckedCity, 0xFFFFFFFFu}) {
         WeatherView view;
         view.morning[0].icon = 99;
@@ -226,7 +223,8 @@ struct NameCase {
     *os << c.label;
 }
 
-class CityName : public velmora::testing::DeviceRootTest, public testing::WithParamInterface<NameCase> {};
+class CityName : public velmora::testing::DeviceRootTest,
+                 public testing::WithParamInterface<NameCase> {};
 
 TEST_P(CityName, MissingIsEmptyAndUnreadableIsUnnamed) {
     ASSERT_TRUE(storeTableCity(5, 0));
@@ -266,7 +264,7 @@ TEST_F(Loader, WrongSizedSlotValuesStayZeroWhileTheOthersAreRead) {
     ASSERT_EQ(city.setString("20250226SA", "không phải dữ liệu"), Status::Success);
     ASSERT_EQ(city.setBinary("20250226CH", QByteArray(kSlotSize, '\xFF')), Status::Success);
     ASSERT_EQ(city.setBinary(value::updateTime, QByteArray(15, '\x07')), Status::Success);
-    ASSERT_TRUE(StoreSlot(5, "20250227SA", marked({2025, 2, 27}, 32, 6)));
+    ASSERT_TRUE(storeSlot(5, "20250227SA", marked({2025, 2, 27}, 32, 6)));
     WeatherView view;
     ASSERT_TRUE(LoadWeatherView(view, 0, kNow));
     EXPECT_EQ(view.morning[0].icon, 0);
@@ -283,9 +281,9 @@ TEST_F(Loader, HourlyArrayHoldsEveryThirdHourOfToday) {
     const QDate today(2025, 12, 31);
     for (int h = 0; h < 24; ++h)
         if (h != 6) {
-            ASSERT_TRUE(StoreSlot(5, hourValueName(2025, 12, 31, h), marked(today, h, h + 1)));
+            ASSERT_TRUE(storeSlot(5, hourValueName(2025, 12, 31, h), marked(today, h, h + 1)));
         }
-    ASSERT_TRUE(StoreSlot(5, hourValueName(2026, 1, 1, 0), marked(today.addDays(1), 0, 40)));
+    ASSERT_TRUE(storeSlot(5, hourValueName(2026, 1, 1, 0), marked(today.addDays(1), 0, 40)));
     HourlyWeather hourly;
     hourly[2].icon = 99;
     ASSERT_TRUE(LoadHourlyWeather(hourly, 0, at(2025, 12, 31, 23)));
@@ -300,11 +298,11 @@ TEST_F(Loader, HourlyArrayHoldsEveryThirdHourOfToday) {
 }
 
 TEST_F(Loader, ShownCityRoundTripsAndIsAbsentAtFirst) {
-    EXPECT_FALSE(ShownCity().has_value());
-    ASSERT_TRUE(SetShownCity(3));
-    EXPECT_EQ(ShownCity(), 3u);
-    EXPECT_FALSE(StoreCity(33, "X", "vmxx9999", 0, 0));
-    EXPECT_FALSE(StoreCity(-1, "X", "vmxx9999", 0, 0));
+    EXPECT_FALSE(shownCity().has_value());
+    ASSERT_TRUE(setShownCity(3));
+    EXPECT_EQ(shownCity(), 3u);
+    EXPECT_FALSE(storeCity(33, "X", "vmxx9999", 0, 0));
+    EXPECT_FALSE(storeCity(-1, "X", "vmxx9999", 0, 0));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Tests of deleting the slots of earlier days.
 #include "suite/weather/WeatherPurge.h"
+#include "VelmoraDay.h"
 #include "platform/registry/RegistryKey.h"
 #include "platform/testing/DeviceRootTest.h"
 #include "suite/weather/WeatherKeys.h"
@@ -14,15 +15,11 @@ namespace {
 class Purge : public velmora::testing::DeviceRootTest {};
 
 TEST_F(Purge, DeletesOnlySlotsOfEarlierDays) {
-    ASSERT_TRUE(StoreCity(5, QStringLiteral("Hà Nội"), "VMXX0006", 1, 1));
+    ASSERT_TRUE(storeCity(5, QStringLiteral("Hà Nội"), "VMXX0006", 1, 1));
     const QStringList stored{"2024123123", "20241231SA", "20250101CH", "2025010100",
                              "2025010223", "20250102SA", "20250110CH", "HienTai"};
-    for (const QString& name : stored) ASSERT_TRUE(StoreSlot(5, name, WeatherSlot{}));
-    SYSTEMTIME today{};
-    today.wYear = 2025;
-    today.wMonth = 1;
-    today.wDay = 2;
-    EXPECT_EQ(PurgeWeatherSlots(cityKeyName(5), today), 4);
+    for (const QString& name : stored) ASSERT_TRUE(storeSlot(5, name, WeatherSlot{}));
+    EXPECT_EQ(PurgeWeatherSlots(cityKeyName(5), velmora::systemTime(2025, 1, 2)), 4);
 
     RegistryKey city;
     ASSERT_EQ(RegistryKey::currentUser().open(kWeatherKeyPath + "\\005", &city), Status::Success);

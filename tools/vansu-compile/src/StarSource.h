@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-namespace vansu {
+namespace velmora::vansu {
 
 struct SourceRow {
     int line = 0; // 1-based line in the source text
-    almanac::AlmanacStarRecord record;
+    velmora::almanac::AlmanacStarRecord record;
 };
 
 struct CompileResult {
@@ -20,13 +20,13 @@ struct CompileResult {
 };
 
 // Parses a whole source text; blank lines and lines starting with '#' are skipped.
-CompileResult CompileStarSource(std::string_view text, std::string_view fileName);
+CompileResult compileStarSource(std::string_view text, std::string_view fileName);
 
 // The readable row of a record, in the form CompileStarSource reads back.
-std::string FormatStarRow(const almanac::AlmanacStarRecord& record);
+std::string formatStarRow(const velmora::almanac::AlmanacStarRecord& record);
 
 // One rule value as text: branch, stem, "ngày N", sexagenary name, or "?N" for a value
 // that no rule code covers.
-std::string FormatValue(std::int32_t value);
+std::string formatValue(std::int32_t value);
 
-} // namespace vansu
+} // namespace velmora::vansu

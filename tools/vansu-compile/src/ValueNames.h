@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace vansu {
+namespace velmora::vansu {
 
 struct ValueParse {
     std::optional<std::int32_t> value;
@@ -14,8 +14,8 @@ struct ValueParse {
 };
 
 // "Tý" -> 0, "Giáp" -> 20, "ngày 15" -> 115, "Giáp Tý" -> 200, "-" -> -1 (no value).
-ValueParse ParseValue(std::string_view text);
+ValueParse parseValue(std::string_view text);
 
-bool IsDayCode(std::int32_t value);
+bool isDayCode(std::int32_t value);
 
-} // namespace vansu
+} // namespace velmora::vansu

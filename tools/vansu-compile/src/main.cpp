@@ -1,6 +1,6 @@
 // vansu-compile: compiles a readable star table into a star data file, or decodes one back.
-#include "tools/vansu-compile/src/StarSource.h"
 #include "suite/almanac/StarFile.h"
+#include "tools/vansu-compile/src/StarSource.h"
 
 #include <fstream>
 #include <iostream>
@@ -8,23 +8,23 @@
 
 namespace {
 
-int Usage() {
+int usage() {
     std::cerr << "usage: vansu-compile INPUT.txt OUTPUT.dat\n"
                  "       vansu-compile --decode FILE.dat\n";
     return 2;
 }
 
-int Decode(const char* path) {
-    const auto records = almanac::ReadStarFile(path);
+int decode(const char* path) {
+    const auto records = velmora::almanac::readStarFile(path);
     if (!records) {
         std::cerr << path << ": cannot open\n";
         return 1;
     }
-    for (const auto& record : *records) std::cout << vansu::FormatStarRow(record) << '\n';
+    for (const auto& record : *records) std::cout << velmora::vansu::formatStarRow(record) << '\n';
     return 0;
 }
 
-int Compile(const char* input, const char* output) {
+int compile(const char* input, const char* output) {
     std::ifstream in(input, std::ios::binary);
     if (!in) {
         std::cerr << input << ": cannot open\n";
@@ -32,16 +32,16 @@ int Compile(const char* input, const char* output) {
     }
     std::ostringstream text;
     text << in.rdbuf();
-    const auto result = vansu::CompileStarSource(text.str(), input);
+    const auto result = velmora::vansu::compileStarSource(text.str(), input);
     for (const auto& error : result.errors) std::cerr << error << '\n';
     if (!result.errors.empty()) return 1;
     if (result.rows.empty()) {
         std::cerr << input << ": no star rows\n";
         return 1;
     }
-    std::vector<almanac::AlmanacStarRecord> records;
+    std::vector<velmora::almanac::AlmanacStarRecord> records;
     for (const auto& row : result.rows) records.push_back(row.record);
-    if (!almanac::WriteStarFile(output, records)) {
+    if (!velmora::almanac::writeStarFile(output, records)) {
         std::cerr << output << ": cannot write\n";
         return 1;
     }
@@ -51,7 +51,7 @@ int Compile(const char* input, const char* output) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string_view(argv[1]) == "--decode") return Decode(argv[2]);
-    if (argc == 3 && argv[1][0] != '-') return Compile(argv[1], argv[2]);
-    return Usage();
+    if (argc == 3 && std::string_view(argv[1]) == "--decode") return decode(argv[2]);
+    if (argc == 3 && argv[1][0] != '-') return compile(argv[1], argv[2]);
+    return usage();
 }

@@ -1,16 +1,16 @@
 // The shipped star tables: every built record decodes back to its source row.
-#include "tools/vansu-compile/src/StarSource.h"
 #include "suite/almanac/StarFile.h"
+#include "tools/vansu-compile/src/StarSource.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
 
-namespace vansu {
+namespace velmora::vansu {
 namespace {
 
-std::string ReadText(const std::string& path) {
+std::string readText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
@@ -18,7 +18,7 @@ std::string ReadText(const std::string& path) {
 }
 
 // Star rows of a source text as written, without comments and blank lines.
-std::vector<std::string> SourceRows(const std::string& text) {
+std::vector<std::string> sourceRows(const std::string& text) {
     std::vector<std::string> rows;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);)
@@ -30,14 +30,15 @@ class ShippedTable : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ShippedTable, BuiltRecordsDecodeToTheirSourceRows) {
     const std::string name = GetParam();
-    const std::string source = ReadText(std::string(VANSU_SOURCE_DIR "/") + name + ".txt");
-    const auto built = almanac::ReadStarFile(std::string(VANSU_BUILT_DIR "/") + name + ".dat");
+    const std::string source = readText(std::string(VANSU_SOURCE_DIR "/") + name + ".txt");
+    const auto built =
+        velmora::almanac::readStarFile(std::string(VANSU_BUILT_DIR "/") + name + ".dat");
     ASSERT_TRUE(built.has_value());
-    const auto rows = SourceRows(source);
+    const auto rows = sourceRows(source);
     ASSERT_EQ(built->size(), rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(FormatStarRow((*built)[i]), rows[i]);
+    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(formatStarRow((*built)[i]), rows[i]);
 
-    const auto compiled = CompileStarSource(source, name);
+    const auto compiled = compileStarSource(source, name);
     EXPECT_TRUE(compiled.errors.empty());
     ASSERT_EQ(compiled.rows.size(), built->size());
     for (std::size_t i = 0; i < built->size(); ++i) EXPECT_EQ(compiled.rows[i].record, (*built)[i]);
@@ -45,12 +46,12 @@ TEST_P(ShippedTable, BuiltRecordsDecodeToTheirSourceRows) {
 
 TEST_P(ShippedTable, AtLeastThirtyStarsWithoutBuiltInNames) {
     const auto built =
-        almanac::ReadStarFile(std::string(VANSU_BUILT_DIR "/") + GetParam() + ".dat");
+        velmora::almanac::readStarFile(std::string(VANSU_BUILT_DIR "/") + GetParam() + ".dat");
     ASSERT_TRUE(built.has_value());
     std::set<std::u16string> names;
     for (const auto& r : *built) {
         names.insert(r.name);
-        EXPECT_FALSE(r.explanation.empty()) << FormatStarRow(r);
+        EXPECT_FALSE(r.explanation.empty()) << formatStarRow(r);
     }
     EXPECT_GE(names.size(), 30u);
     for (const char16_t* builtIn : {u"Tuế Đức", u"Kim Thần Thất Sát", u"Thập Ác Đại Bại",
@@ -61,7 +62,7 @@ TEST_P(ShippedTable, AtLeastThirtyStarsWithoutBuiltInNames) {
 INSTANTIATE_TEST_SUITE_P(Files, ShippedTable, ::testing::Values("vansutot", "vansuxau"));
 
 TEST(ShippedTable, KnownRowsCarryTheCatalogueCodes) {
-    const auto good = almanac::ReadStarFile(VANSU_BUILT_DIR "/vansutot.dat");
+    const auto good = velmora::almanac::readStarFile(VANSU_BUILT_DIR "/vansutot.dat");
     ASSERT_TRUE(good.has_value() && !good->empty());
     EXPECT_EQ(good->front().name, u"Thiên Đức");
     EXPECT_EQ(good->front().values,
@@ -70,4 +71,4 @@ TEST(ShippedTable, KnownRowsCarryTheCatalogueCodes) {
 }
 
 } // namespace
-} // namespace vansu
+} // namespace velmora::vansu

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vansu {
+namespace velmora::vansu {
 namespace {
 
 struct ValueCase {
@@ -14,10 +14,10 @@ struct ValueCase {
 class ValueCodes : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(ValueCodes, NameToCodeAndBack) {
-    const auto parsed = ParseValue(GetParam().text);
+    const auto parsed = parseValue(GetParam().text);
     ASSERT_TRUE(parsed.value.has_value()) << parsed.error;
     EXPECT_EQ(*parsed.value, GetParam().code);
-    EXPECT_EQ(FormatValue(GetParam().code), GetParam().text);
+    EXPECT_EQ(formatValue(GetParam().code), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ValueCodes,
@@ -29,12 +29,12 @@ INSTANTIATE_TEST_SUITE_P(Table, ValueCodes,
                                            ValueCase{"Quý Hợi", 259}));
 
 TEST(ValueCodes, CodesOutsideTheRangesPrintAsRawNumbers) {
-    EXPECT_EQ(FormatValue(15), "?15");
-    EXPECT_EQ(FormatValue(131), "?131");
+    EXPECT_EQ(formatValue(15), "?15");
+    EXPECT_EQ(formatValue(131), "?131");
 }
 
 std::array<std::int32_t, 12> ValuesOf(std::string_view row) {
-    const auto result = CompileStarSource(row, "t.txt");
+    const auto result = compileStarSource(row, "t.txt");
     EXPECT_TRUE(result.errors.empty()) << (result.errors.empty() ? "" : result.errors[0]);
     return result.rows.empty() ? std::array<std::int32_t, 12>{} : result.rows[0].record.values;
 }
@@ -54,7 +54,7 @@ TEST(Rules, MonthSeasonAndDayForms) {
 }
 
 TEST(Rules, RowFieldsAndCommentsAndLineNumbers) {
-    const auto result = CompileStarSource("# c\n\nThiên Ân | 30 | Tân Hợi | đậm | Ơn trời\n", "f");
+    const auto result = compileStarSource("# c\n\nThiên Ân | 30 | Tân Hợi | đậm | Ơn trời\n", "f");
     ASSERT_EQ(result.rows.size(), 1u);
     EXPECT_EQ(result.rows[0].line, 3);
     EXPECT_EQ(result.rows[0].record.kind, 30);
@@ -66,9 +66,9 @@ TEST(Rules, RowFieldsAndCommentsAndLineNumbers) {
 TEST(Rules, FormattedRowCompilesToTheSameRecord) {
     for (const char* row : {"A | 12 | T3 Ất Tị, T9 ngày 7 | đậm | x", "B | 4 | Hạ -/-/Tý | - | y",
                             "C | 60 | -, ngày 9 | - | z", "D | 12 | Thu Canh | - | w"}) {
-        const auto first = CompileStarSource(row, "t");
+        const auto first = compileStarSource(row, "t");
         ASSERT_EQ(first.rows.size(), 1u) << row;
-        const auto again = CompileStarSource(FormatStarRow(first.rows[0].record), "t");
+        const auto again = compileStarSource(formatStarRow(first.rows[0].record), "t");
         ASSERT_EQ(again.rows.size(), 1u) << row;
         EXPECT_EQ(again.rows[0].record, first.rows[0].record) << row;
     }
@@ -83,7 +83,7 @@ class RowErrors : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(RowErrors, NameFileLineAndCause) {
     const std::string text = std::string("# header\n") + GetParam().row + "\n";
-    const auto result = CompileStarSource(text, "sao.txt");
+    const auto result = compileStarSource(text, "sao.txt");
     EXPECT_TRUE(result.rows.empty());
     ASSERT_FALSE(result.errors.empty());
     EXPECT_TRUE(result.errors[0].starts_with("sao.txt:2: ")) << result.errors[0];
@@ -117,10 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RowErrors, LongExplanationIsRejected) {
     const std::string row = "A | 12 | T1 Tý | - | " + std::string(75, 'e');
-    const auto result = CompileStarSource(row, "f");
+    const auto result = compileStarSource(row, "f");
     ASSERT_EQ(result.errors.size(), 1u);
     EXPECT_NE(result.errors[0].find("longer than 74"), std::string::npos);
 }
 
 } // namespace
-} // namespace vansu
+} // namespace velmora::vansu

@@ -1,8 +1,8 @@
 // Weather icons: one table row per code, built files match their code, distinct, transparent
 // around.
-#include "tools/velmora-art/tests/ImageChecks.h"
 #include "tools/velmora-art/src/WeatherIcon.h"
 #include "tools/velmora-art/src/WeatherTable.h"
+#include "tools/velmora-art/tests/ImageChecks.h"
 
 #include <gtest/gtest.h>
 #include <set>

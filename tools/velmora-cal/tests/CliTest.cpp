@@ -46,7 +46,9 @@ TEST(VelmoraCal, DayPage) {
         EXPECT_NE(r.out.find(expected), std::string::npos) << expected << "\n" << r.out;
 }
 
-TEST(VelmoraCal, DefaultsToTheFrozenNow) { EXPECT_EQ(run("").out, run("2009-01-26T10:30").out); }
+TEST(VelmoraCal, DefaultsToTheFrozenNow) {
+    EXPECT_EQ(run("").out, run("2009-01-26T10:30").out);
+}
 
 TEST(VelmoraCal, LeapMonthDay) {
     const CalRun r = run("2009-06-23");
@@ -57,8 +59,9 @@ TEST(VelmoraCal, JsonHasEveryField) {
     const CalRun r = run("--json 2009-01-26T10:30");
     EXPECT_EQ(r.exitCode, 0);
     for (const char* field :
-         {"\"nGio\": 10", "\"nPhut\": 30", "\"nJD\": 2454858", "\"nCanChiNam\": 25", "\"bNhuan\": 0",
-          "\"nSoSoc\": 14", "\"dMuiGio\": 7", "\"dTrungKhi\": [", "\"dTietKhi\": [", "\"dSoc\": [",
+         {"\"nGio\": 10", "\"nPhut\": 30", "\"nJD\": 2454858", "\"nCanChiNam\": 25",
+          "\"bNhuan\": 0", "\"nSoSoc\": 14", "\"dMuiGio\": 7", "\"dTrungKhi\": [",
+          "\"dTietKhi\": [", "\"dSoc\": [",
           "\"nThangSoc\": [11,12,1,2,3,4,5,25,6,7,8,9,10,11,12,1]"})
         EXPECT_NE(r.out.find(field), std::string::npos) << field << "\n" << r.out;
 }
@@ -67,7 +70,8 @@ TEST(VelmoraCal, MonthGridsMatchTheirReferences) {
     for (const char* month : {"2009-01", "2033-12", "2026-02"}) {
         const CalRun r = run(std::string("--month ") + month);
         EXPECT_EQ(r.exitCode, 0);
-        EXPECT_EQ(r.out, readFile(std::string(VELMORA_CAL_REFS) + "/month-" + month + ".ref")) << month;
+        EXPECT_EQ(r.out, readFile(std::string(VELMORA_CAL_REFS) + "/month-" + month + ".ref"))
+            << month;
     }
 }
 
@@ -93,8 +97,10 @@ TEST(VelmoraCal, AlmanacReadingAndDocument) {
 TEST(VelmoraCal, AlmanacWithoutStarFilesWarnsAndGoesOn) {
     const CalRun r = run("--almanac 2009-01-26", "VELMORA_DATA_DIR=/nonexistent");
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_NE(r.out.find("velmora-cal: Không tìm thấy file vansutot.dat\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("velmora-cal: Không tìm thấy file vansuxau.dat\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("velmora-cal: Không tìm thấy file vansutot.dat\n"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("velmora-cal: Không tìm thấy file vansuxau.dat\n"), std::string::npos)
+        << r.out;
     EXPECT_NE(r.out.find("Sao tốt: Nhân Chuyên.\n"), std::string::npos) << r.out;
 }
 
@@ -105,16 +111,19 @@ TEST(VelmoraCal, BadArgumentsGiveOneVietnameseLineAndExitTwo) {
     };
     const Case cases[] = {
         {"2009-02-30", "velmora-cal: Tháng 2 năm 2009 không có ngày 30\n"},
-        {"2009-1-26", "velmora-cal: Ngày không hợp lệ: \"2009-1-26\" (cần dạng YYYY-MM-DD hoặc YYYY-MM-DDTHH:MM)\n"},
+        {"2009-1-26", "velmora-cal: Ngày không hợp lệ: \"2009-1-26\" (cần dạng YYYY-MM-DD hoặc "
+                      "YYYY-MM-DDTHH:MM)\n"},
         {"1799-12-31", "velmora-cal: Năm 1799 nằm ngoài khoảng 1800–2199\n"},
         {"2009-01-26T24:00", "velmora-cal: Giờ 24:00 không tồn tại\n"},
         {"--bogus", "velmora-cal: Tham số không rõ: --bogus (xem velmora-cal --help)\n"},
         {"--json", "velmora-cal: --json cần một ngày YYYY-MM-DD[THH:MM]\n"},
-        {"--lunar 30/5/2009 --leap", "velmora-cal: Tháng 5 nhuận năm âm lịch 2009 chỉ có 29 ngày (tháng thiếu)\n"},
+        {"--lunar 30/5/2009 --leap",
+         "velmora-cal: Tháng 5 nhuận năm âm lịch 2009 chỉ có 29 ngày (tháng thiếu)\n"},
         {"--lunar 1/5/2010 --leap", "velmora-cal: Năm âm lịch 2010 không có tháng 5 nhuận\n"},
         {"--lunar 1/13/2010", "velmora-cal: Tháng âm lịch 13 không tồn tại\n"},
         {"--month 2009-13", "velmora-cal: Tháng 13 không tồn tại\n"},
-        {"--riseset 2009-01-26 --lat 95", "velmora-cal: Vĩ độ phải nằm trong khoảng -89.9 đến 89.9\n"},
+        {"--riseset 2009-01-26 --lat 95",
+         "velmora-cal: Vĩ độ phải nằm trong khoảng -89.9 đến 89.9\n"},
         {"--riseset 2009-01-26 --lon abc", "velmora-cal: Kinh độ không hợp lệ: \"abc\"\n"},
         {"--riseset 2009-01-26 --tz", "velmora-cal: Thiếu giá trị sau --tz\n"},
         {"2009-01-26 2009-01-27", "velmora-cal: Thừa tham số: 2009-01-27\n"},
