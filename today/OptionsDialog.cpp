@@ -9,6 +9,7 @@
 #include "platform/screen/ScreenProfile.h"
 #include "platform/shell/MessageBox.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -35,6 +36,14 @@ OptionsDialog::OptionsDialog(QWidget* owner, TodaySettings& settings, Units unit
     tabs_ = new QTabWidget(this);
     tabs_->setProperty("controlId", IdcOptionsTabs);
     tabs_->setTabPosition(QTabWidget::South);
+    // Five tabs side by side on the narrowest screen: a smaller font and no scroll arrows.
+    QFont tabFont = tabs_->font();
+    tabFont.setPixelSize(std::max(8, units_.y(10)));
+    tabs_->tabBar()->setFont(tabFont);
+    tabs_->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: %1px %2px; }").arg(units_.y(2)).arg(units_.x(2)));
+    tabs_->tabBar()->setUsesScrollButtons(false);
+    tabs_->tabBar()->setExpanding(true);
     pages_ = {makeDisplayPage(settings_), makeFormatPage(settings_, units_), new PlacesPage,
               makeUpdatePage(settings_), makeAboutPage(units_)};
     for (int i = 0; i < 5; ++i)

@@ -140,14 +140,18 @@ void ColorButton::paintEvent(QPaintEvent*) {
 QWidget* makeFormatPage(TodaySettings& settings, Units units) {
     auto* page = tagged(new QWidget, IddOptionsFormat);
     auto* grid = new QGridLayout(page);
+    grid->setVerticalSpacing(units.y(2));
+    // Each font: its size on one line, its three flags on the next.
     for (int r = 0; r < 3; ++r) {
         const FontSetting& f = settings.fonts[size_t(r)];
-        grid->addWidget(new QLabel(QStringLiteral("Cỡ chữ %1").arg(r + 1), page), r, 0);
+        grid->addWidget(new QLabel(QStringLiteral("Cỡ chữ %1").arg(r + 1), page), 2 * r, 0);
         auto* size = tagged(new QLineEdit(QString::number(std::max(0, f.size)), page),
                             IdcFormatFirstSize + 4 * r);
         size->setValidator(new QIntValidator(0, 999, size)); // a number edit: digits only
         size->setMaxLength(3);
-        grid->addWidget(size, r, 1);
+        size->setMaximumWidth(units.x(40));
+        grid->addWidget(size, 2 * r, 1);
+        auto* flagsRow = new QHBoxLayout;
         const struct {
             const char16_t* label;
             int32_t value;
@@ -156,15 +160,17 @@ QWidget* makeFormatPage(TodaySettings& settings, Units units) {
             auto* box = tagged(new QCheckBox(text(flags[k].label), page),
                                IdcFormatFirstSize + 4 * r + 1 + k);
             box->setChecked(flags[k].value != 0);
-            grid->addWidget(box, r, 2 + k);
+            flagsRow->addWidget(box);
         }
+        flagsRow->addStretch(1);
+        grid->addLayout(flagsRow, 2 * r + 1, 0, 1, 4);
     }
     for (int k = 0; k < 6; ++k) {
-        const int row = 3 + k / 2, column = (k % 2) * 3;
+        const int row = 6 + k / 2, column = (k % 2) * 2;
         grid->addWidget(new QLabel(QStringLiteral("Màu %1").arg(k + 1), page), row, column);
         auto* button = tagged(new ColorButton(settings.colors[size_t(k)], units, page),
                               IdcFormatFirstColor + k);
-        grid->addWidget(button, row, column + 1, 1, 2);
+        grid->addWidget(button, row, column + 1);
         QObject::connect(button, &QAbstractButton::clicked, button, [button, &settings, k, units] {
             QWidget* frame = button->window();
             ColorPicker picker(settings.colors[size_t(k)], units,
@@ -174,7 +180,9 @@ QWidget* makeFormatPage(TodaySettings& settings, Units units) {
             button->update();
         });
     }
-    grid->setRowStretch(6, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(9, 1);
     return page;
 }
 

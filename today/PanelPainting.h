@@ -50,6 +50,11 @@ void paintAnalogClock(const PanelContext& c, const QRect& panel, bool full);
 void paintPersonal(const PanelContext& c, const QRect& panel);
 void paintDateButtons(const PanelContext& c);
 
+// The large weather panel's two temperature texts: the present one ("--°C" without an icon) and
+// today's afternoon and morning ("--°C/--°C" unless both have an icon).
+QString currentTemperatureText(const weather::WeatherView& view);
+QString temperaturePairText(const weather::WeatherView& view);
+
 // "Giáp Tý": the stem and branch of a sexagenary index.
 QString canChiText(int index);
 

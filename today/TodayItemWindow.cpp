@@ -110,7 +110,7 @@ TodayItemWindow::~TodayItemWindow() {
 
 void TodayItemWindow::loadSettings() {
     state_.settings = LoadTodaySettings();
-    state_.personal = app::ReadPersonalRecord();
+    state_.personal = app::readPersonalRecord();
 }
 
 void TodayItemWindow::reloadWeather() {

@@ -21,6 +21,20 @@ QString twoDigits(int n) {
 
 } // namespace
 
+QString currentTemperatureText(const weather::WeatherView& view) {
+    return view.current.icon < 1 ? QStringLiteral("--°C")
+                                 : QStringLiteral("%1°C").arg(view.current.temperature);
+}
+
+QString temperaturePairText(const weather::WeatherView& view) {
+    const WeatherSlot& morning = view.morning[0];
+    const WeatherSlot& afternoon = view.afternoon[0];
+    // Afternoon's then morning's; unknown as dashes, the same text as the day page's panel.
+    return morning.icon >= 1 && afternoon.icon >= 1
+               ? QStringLiteral("%1°C/%2°C").arg(afternoon.temperature).arg(morning.temperature)
+               : QStringLiteral("--°C/--°C");
+}
+
 void paintLargeWeather(const PanelContext& c, const QRect& panel) {
     const Units& u = c.units();
     const weather::WeatherView& view = c.state.weather;
@@ -30,19 +44,9 @@ void paintLargeWeather(const PanelContext& c, const QRect& panel) {
 
     const QRect temperatures = PanelContext::box(l, t + u.y(15), l + u.x(115), t + u.y(70));
     c.useFont(1);
-    c.text(temperatures,
-           view.current.icon < 1 ? QStringLiteral("--°C")
-                                 : QStringLiteral("%1°C").arg(view.current.temperature),
-           DT_RIGHT);
+    c.text(temperatures, currentTemperatureText(view), DT_RIGHT);
     c.useFont(2);
-    const WeatherSlot& morning = view.morning[0];
-    const WeatherSlot& afternoon = view.afternoon[0];
-    // Afternoon's then morning's; unknown as dashes, the same text as the day page's panel.
-    c.text(temperatures,
-           morning.icon >= 1 && afternoon.icon >= 1
-               ? QStringLiteral("%1°C/%2°C").arg(afternoon.temperature).arg(morning.temperature)
-               : QStringLiteral("--°C/--°C"),
-           DT_RIGHT | DT_BOTTOM);
+    c.text(temperatures, temperaturePairText(view), DT_RIGHT | DT_BOTTOM);
 
     const QString title =
         c.state.status == UpdateStarted ? QStringLiteral("Đang kết nối") : weather::nameOf(view);

@@ -150,7 +150,9 @@ void TodayScreen::navigate(uint32_t virtualKey) {
 }
 
 intptr_t TodayScreen::openOptions(int index) {
-    if (index < 0 || index >= itemCount() || !items_[size_t(index)].options) return 0;
+    if (index < 0 || index >= itemCount() || !items_[size_t(index)].options ||
+        !items_[size_t(index)].description->options)
+        return 0;
     Hosted& h = items_[size_t(index)];
     const intptr_t result = h.options(this, h.description.get());
     refreshItems(); // the options may have changed what the item shows

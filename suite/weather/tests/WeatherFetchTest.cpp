@@ -91,9 +91,9 @@ class Fetch : public velmora::testing::DeviceRootTest {
   protected:
     void SetUp() override {
         DeviceRootTest::SetUp();
-        ASSERT_TRUE(StoreCity(5, QStringLiteral("Hà Nội"), QStringLiteral("vmxx0006"), 0, 0));
+        ASSERT_TRUE(storeCity(5, QStringLiteral("Hà Nội"), QStringLiteral("vmxx0006"), 0, 0));
         // A slot of an earlier day, which only a successful download may remove.
-        ASSERT_TRUE(StoreSlot(5, QStringLiteral("20251230SA"), WeatherSlot{}));
+        ASSERT_TRUE(storeSlot(5, QStringLiteral("20251230SA"), WeatherSlot{}));
         ASSERT_TRUE(velmora::net::setHttpTimeoutMs(1000));
     }
     QStringList valueNames() const {
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, FetchFailure,
 
 TEST_F(Fetch, UncheckedOrOtherCitiesAreNeverFetched) {
     TestServer server(Answer::Reply, kReply);
-    ASSERT_TRUE(StoreCity(8, QStringLiteral("Huế"), QStringLiteral("vmxx0009"), 1, kUncheckedCity));
+    ASSERT_TRUE(storeCity(8, QStringLiteral("Huế"), QStringLiteral("vmxx0009"), 1, kUncheckedCity));
     ASSERT_TRUE(velmora::net::setWeatherServer(server.url()));
     EXPECT_EQ(FetchWeather(kUncheckedCity, today()).cities, 0);
     EXPECT_EQ(FetchWeather(3, today()).cities, 0);
