@@ -1,8 +1,10 @@
 // velmora-today: the device's Today screen with the registered items.
 //   velmora-today [--screen PROFILE] [--screenshot FILE] [--page N] [--screenshot-on-request FILE]
+//   velmora-today --weather-server URL   (stores the device's weather server and ends)
 #include "platform/ipc/Endpoint.h"
 #include "platform/ipc/RegisteredMessage.h"
 #include "platform/ipc/SingleInstance.h"
+#include "platform/net/NetworkSettings.h"
 #include "platform/registry/RegistryKey.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
@@ -40,6 +42,18 @@ QString takeOption(QStringList& args, const QString& name) {
 int main(int argc, char** argv) {
     shell::Application app(argc, argv);
     QStringList args = app.programArguments().mid(1);
+    const QString server = takeOption(args, QStringLiteral("--weather-server"));
+    if (!server.isEmpty()) {
+        const QUrl url(server, QUrl::StrictMode);
+        if (!url.isValid() || url.host().isEmpty() ||
+            (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+            fail(QStringLiteral("“%1” không phải địa chỉ http của một máy chủ.").arg(server));
+        if (!net::setWeatherServer(url))
+            fail(QStringLiteral("không ghi được cài đặt của thiết bị."));
+        std::printf("velmora-today: máy chủ thời tiết của thiết bị: %s\n",
+                    qUtf8Printable(net::weatherServer().toString()));
+        return 0;
+    }
     const QString pageText = takeOption(args, QStringLiteral("--page"));
     const QString shotOnRequest = takeOption(args, QStringLiteral("--screenshot-on-request"));
     bool pageOk = true;

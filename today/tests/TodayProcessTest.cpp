@@ -3,6 +3,7 @@
 // running item at once; the screen signals SYSTEM/ShellAPIReady to the device while it runs.
 #include "platform/ipc/Messaging.h"
 #include "platform/ipc/RegisteredMessage.h"
+#include "platform/net/NetworkSettings.h"
 #include "platform/registry/RegistryKey.h"
 #include "platform/testing/TestDeviceRoot.h"
 #include "platform/today/NamedEvent.h"
@@ -105,10 +106,22 @@ class TodayProcessTest : public QObject {
         QVERIFY(!todayscreen::isEventSet(todayscreen::kShellApiReady));
     }
 
+    void weatherServerIsADeviceSetting() {
+        velmora::testing::TestDeviceRoot root;
+        QProcess p;
+        p.setProcessEnvironment(deviceEnvironment(root.path()));
+        p.start(QStringLiteral(TODAY_HOST_PATH), {"--weather-server", "http://192.168.1.20:8765"});
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(net::weatherServer(), QUrl("http://192.168.1.20:8765"));
+    }
+
     void badArgumentsAreRefusedInVietnamese() {
         velmora::testing::TestDeviceRoot root;
         for (const QStringList& args :
-             {QStringList{"--page", "4"}, QStringList{"--page"}, QStringList{"--what"}}) {
+             {QStringList{"--page", "4"}, QStringList{"--page"}, QStringList{"--what"},
+              QStringList{"--weather-server", "ftp://x"},
+              QStringList{"--weather-server", "nowhere"}}) {
             QProcess p;
             p.setProcessEnvironment(deviceEnvironment(root.path()));
             p.start(QStringLiteral(TODAY_HOST_PATH), args);

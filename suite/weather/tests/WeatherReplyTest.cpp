@@ -6,6 +6,8 @@
 #include "suite/weather/SystemTimeBytes.h"
 #include "suite/weather/WeatherKeys.h"
 
+#include <random>
+
 using namespace velmora::weather;
 using velmora::registry::RegistryKey;
 using velmora::registry::Status;
@@ -191,6 +193,38 @@ TEST_F(Store, CodesThatNameNoSlotStoreNothing) {
     EXPECT_EQ(StoreWeatherReply(reply, "005", kJanuary), 0);
     // Line 1 held a slot, so the update time is written although its code names no value.
     EXPECT_EQ(valueNames(), QStringList({"GioCapNhat"}));
+}
+
+// Garbled replies (random lines of digits, bars, signs, letters, spaces and line ends) never store
+// a slot that a whole line did not give: every stored value is a slot with an icon, under the
+// name its own code and date give.
+TEST_F(Store, GarbledRepliesStoreOnlyWholeLines) {
+    std::mt19937 random(20251231);
+    const QString alphabet = QStringLiteral("0123456789||||||---+ _abcNắng\n\n\r");
+    int stored = 0;
+    for (int round = 0; round < 200; ++round) {
+        QString reply;
+        const int length = int(random() % 400);
+        for (int i = 0; i < length; ++i) reply += alphabet[int(random() % alphabet.size())];
+        // Now and then a line that does scan, so that storing is exercised too.
+        if (round % 4 == 0)
+            reply += QStringLiteral("\n%1|29|1|%2|20|70|0|0|0|25|12|x\n")
+                         .arg(round % 24)
+                         .arg(round % 47 + 1);
+        const int n = StoreWeatherReply(reply, "005", kJanuary);
+        ASSERT_GE(n, 0);
+        stored += n;
+    }
+    EXPECT_GT(stored, 0);
+    const RegistryKey key = city();
+    QString name;
+    for (uint32_t i = 0; key.enumValue(i, &name) == Status::Success; ++i) {
+        if (name == "GioCapNhat") continue;
+        const WeatherSlot s = slot(name);
+        EXPECT_GT(s.icon, 0) << name.toStdString();
+        EXPECT_NE(s.icon, 44) << name.toStdString();
+        EXPECT_EQ(slotValueName(s), name);
+    }
 }
 
 } // namespace
