@@ -69,8 +69,8 @@ TodayItemWindow* TodayItemWindow::current() {
 TodayItemWindow::TodayItemWindow(TodayListItem* description, QWidget* todayWindow)
     : QWidget(todayWindow), today_(todayWindow) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setProperty("controlId", QStringLiteral("VelmoraToday"));
-    const int dpi = screen::current().dpi; // read once and kept
+    setObjectName(QStringLiteral("VelmoraToday")); // the window class's name (string resource 1)
+    const int dpi = screen::current().dpi;         // read once and kept
     state_.units = Units{dpi, dpi};
     state_.landscape = screenIsLandscape();
     state_.settings.currentCity = 0;
@@ -201,6 +201,10 @@ void TodayItemWindow::paintEvent(QPaintEvent*) {
 
 void TodayItemWindow::timerEvent(QTimerEvent* event) {
     if (event->timerId() != clock_.timerId()) return QWidget::timerEvent(event);
+    clockTick();
+}
+
+void TodayItemWindow::clockTick() {
     if (tick(state_, device::localSystemTime())) {
         reloadWeather();
         update();

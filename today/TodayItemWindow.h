@@ -38,6 +38,8 @@ class TodayItemWindow : public QWidget {
     QImage picture();
     // The item window the plug-in has created and not yet destroyed, if any.
     static TodayItemWindow* current();
+    // One tick of the 1-second clock (timer 1064).
+    void clockTick();
 
   protected:
     bool event(QEvent* event) override;

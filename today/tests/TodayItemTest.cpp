@@ -174,6 +174,49 @@ class TodayItemTest : public QObject {
         QCOMPARE(h.item()->state().status, uint32_t(UpdateStarted)); // not reset on failure
     }
 
+    void browsedMonthReturnsToTodayAfterSixtySecondsOfTheDeviceClock() {
+        TodayHarness h(QStringLiteral("qvga"));
+        QTest::mousePress(h.item(), Qt::LeftButton, {}, QPoint(114, 59));
+        QTest::mouseRelease(h.item(), Qt::LeftButton, {}, QPoint(114, 32)); // to January
+        for (int second = 1; second <= 60; ++second) {
+            const QByteArray now = QStringLiteral("2025-12-31T09:41:%1")
+                                       .arg(second % 60, 2, 10, QLatin1Char('0'))
+                                       .toLatin1();
+            velmora::testing::TestDeviceRoot::freezeClock(second == 60 ? "2025-12-31T09:42:00"
+                                                                       : now.constData());
+            h.item()->clockTick();
+            if (second < 60) QCOMPARE(h.item()->state().shown.nThang, 1);
+        }
+        QCOMPARE(h.item()->state().shown.nThang, 12);
+        QCOMPARE(h.item()->state().shown.nPhut, 42);
+    }
+
+    void mainProgramStartsFromItsFolderOrTheClockInstead() {
+        const QString out = root->host(QStringLiteral("started.txt"));
+        qputenv("VELMORA_PROBE_OUT", out.toUtf8());
+        QDir().mkpath(root->host(QStringLiteral("Program Files/LichVelmora")));
+        QDir().mkpath(root->host(QStringLiteral("Windows")));
+        QFile::link(QStringLiteral(DEVICE_PROBE_PATH),
+                    root->host(QStringLiteral("Program Files/LichVelmora/LichVelmora.exe")));
+        registry::RegistryKey key;
+        registry::RegistryKey::currentUser().create(
+            QStringLiteral("Software\\VelmoraSoft\\LichVelmora"), &key);
+        key.setString(QStringLiteral("ThuMucLich"), QStringLiteral("\\Program Files\\LichVelmora"));
+        TodayHarness h(QStringLiteral("qvga"));
+        sendTodayMessage(h.item(), WM_TODAYCUSTOM_ACTION);
+        QTRY_VERIFY(QFile::exists(out));
+        QCOMPARE(QString::fromUtf8(root->get(QStringLiteral("started.txt"))).split(u'\n').value(1),
+                 QStringLiteral("qvga"));
+        QFile::remove(out);
+        // No program in the folder: the clock starts instead.
+        key.setString(QStringLiteral("ThuMucLich"), QStringLiteral("\\Program Files\\Nowhere"));
+        QFile::link(QStringLiteral(DEVICE_PROBE_PATH),
+                    root->host(QStringLiteral("Windows/Clock.exe")));
+        QTest::mouseDClick(h.item(), Qt::LeftButton, {}, QPoint(200, 100));
+        QTRY_VERIFY(QFile::exists(out));
+        qunsetenv("VELMORA_PROBE_OUT");
+    }
+
     void reloadReadsTheShownCityAgain() {
         storeForecast();
         TodayHarness h(QStringLiteral("qvga"));
