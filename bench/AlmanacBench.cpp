@@ -12,7 +12,7 @@ void BM_ComposeAlmanacReading(benchmark::State& state) {
                                                 ALMANAC_DEVICE_DATA_DIR "/vansuxau.dat"};
     for (auto _ : state) {
         auto reading = velmora::almanac::ComposeAlmanacReading(rec, files);
-        if (!reading.missingFiles.empty()) state.SkipWithError("star files not built");
+        if (!reading.fileIssues.empty()) state.SkipWithError("star files not built");
         benchmark::DoNotOptimize(reading.html.data());
     }
 }

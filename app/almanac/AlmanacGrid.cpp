@@ -157,17 +157,8 @@ QString lunarDayLabel(const LICHVELMORA& day) {
     return QStringLiteral("Ngày %1").arg(day.nNgayAm);
 }
 
-int lunarYearNumber(const LICHVELMORA& day) {
-    // The solar year's own cycle index is (nNam + 56) mod 60; before Tết the lunar year's is
-    // one less.
-    const int behind = mod(day.nNam + 56 - day.nCanChiNam, 60);
-    if (behind == 1) return day.nNam - 1;
-    if (behind == 59) return day.nNam + 1;
-    return day.nNam;
-}
-
 QString lunarYearLabel(const LICHVELMORA& day) {
-    return QStringLiteral("Năm %1").arg(lunarYearNumber(day), 4, 10, QLatin1Char('0'));
+    return QStringLiteral("Năm %1").arg(velmora::lunarYearOf(day), 4, 10, QLatin1Char('0'));
 }
 
 void AlmanacGridState::followDay(const LICHVELMORA& day) {

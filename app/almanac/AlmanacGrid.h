@@ -92,8 +92,6 @@ QString solarMonthLabel(const LICHVELMORA& day); // "THÁNG  1"
 QString solarYearLabel(const LICHVELMORA& day);  // "NĂM 2009"
 QString lunarDayLabel(const LICHVELMORA& day);   // "Ngày 1"
 QString lunarYearLabel(const LICHVELMORA& day);  // "Năm 2008" for a day of Mậu Tý
-// The lunar year's number: the solar year, or the one before in the days before Tết.
-int lunarYearNumber(const LICHVELMORA& day);
 
 // Cursor modes: 2 the cursor follows CurrentDay's cell, 1 moved by the arrow keys, 0 closed.
 enum CursorMode : int { CursorClosed = 0, CursorMoved = 1, CursorFollowsDay = 2 };

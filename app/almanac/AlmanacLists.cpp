@@ -40,11 +40,11 @@ uint32_t almanacListFlags(int field) {
     case AlmanacMonthLabel:
         return DAD_DUONG | DAD_THANG;
     case AlmanacYearLabel:
-    case AlmanacLunarYearBox:
         return DAD_DUONG | DAD_NAM;
     case AlmanacLunarDayBox:
         return DAD_NGAY;
     case AlmanacLunarMonthBox:
+    case AlmanacLunarYearBox: // the same lunar month and day in the picked lunar year
         return DAD_THANG;
     default:
         return 0;
@@ -57,7 +57,15 @@ bool applyAlmanacList(int field, int n, CurrentDay& day) {
         return false;
     // A pick means the user chose a day: the day page stops following the clock.
     day.followClock = false;
-    return applyFieldChoice(pageField, n, day.record);
+    if (!applyFieldChoice(pageField, n, day.record)) return false;
+    day.keepInSupportedRange();
+    return true;
+}
+
+void pickGridCell(CurrentDay& day, int column, int row) {
+    chooseGridCell(day.record, column, row);
+    day.followClock = false;
+    day.keepInSupportedRange();
 }
 
 QRect almanacListRect(int field, ScreenOrientation orientation) {

@@ -22,6 +22,10 @@ uint32_t almanacListFlags(int field);
 // clock; the record is changed and converted. False when nothing was applied.
 bool applyAlmanacList(int field, int n, CurrentDay& day);
 
+// Picks the day of the grid's cell in column x, row y (grey cells reach the previous or next
+// month): like a list pick, it stops the day page following the clock.
+void pickGridCell(CurrentDay& day, int column, int row);
+
 // Where the field's list wants to go: over the field, widened for the lunar boxes (the popup
 // then moves it left or up to stay inside the window).
 QRect almanacListRect(int field, ScreenOrientation orientation);

@@ -99,7 +99,7 @@ void AlmanacWindow::onCommand(int id) {
         setGridFocus(!gridFocus_);
         break;
     case CmdAlmanacToday:
-        state_.currentDay.setToLocalTime(velmora::device::localSystemTime());
+        state_.currentDay.goToNow(velmora::device::localSystemTime());
         recompose();
         break;
     default:
@@ -114,9 +114,9 @@ void AlmanacWindow::recompose() {
     const velmora::almanac::AlmanacReading reading = velmora::almanac::ComposeAlmanacReading(
         day, {starFile(state_.programFolder, velmora::almanac::kAuspiciousFileName),
               starFile(state_.programFolder, velmora::almanac::kInauspiciousFileName)});
-    for (const std::u16string& name : reading.missingFiles)
+    for (const velmora::almanac::StarFileIssue& issue : reading.fileIssues)
         velmora::shell::messageBox(
-            this, QString::fromStdU16String(velmora::almanac::missingFileMessage(name)),
+            this, QString::fromStdU16String(velmora::almanac::starFileMessage(issue)),
             QString::fromUtf16(velmora::almanac::kErrorCaption.data(),
                                qsizetype(velmora::almanac::kErrorCaption.size())),
             velmora::shell::MB_OK | velmora::shell::MB_TOPMOST);

@@ -73,7 +73,7 @@ void MonthPanel::focusOutEvent(QFocusEvent* event) {
 }
 
 void MonthPanel::chooseCursorCell() {
-    chooseGridCell(day_.record, state_.column, state_.row);
+    pickGridCell(day_, state_.column, state_.row);
     setFocus();
     emit dayChanged();
     update();

@@ -6,15 +6,20 @@
 #include "platform/screen/ScreenProfile.h"
 #include "platform/shell/MessageBox.h"
 #include <QButtonGroup>
+#include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <QTimer>
 
 namespace velmora::app {
+
+using namespace velmora::personal;
+using namespace velmora::today;
 
 using screen::ScaleX;
 using screen::ScaleY;
@@ -78,6 +83,12 @@ void PersonalInfoDialog::buildControls() {
     birth_ = withId(new QDateTimeEdit(this), IdcPersonalBirth);
     birth_->setTimeSpec(Qt::UTC);
     birth_->setDateTimeRange(earliestBirth(), latestBirth());
+    // As the device's date picker: the field drops down a month calendar, in Vietnamese, opening
+    // on the date the field holds.
+    birth_->setCalendarPopup(true);
+    birth_->setLocale(QLocale(QLocale::Vietnamese, QLocale::Vietnam));
+    birth_->calendarWidget()->setLocale(birth_->locale());
+    birth_->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
     grid->addWidget(labelFor(QStringLiteral("Ngày sinh *"), birth_, this), row, 0);
     grid->addWidget(birth_, row++, 1);
 
@@ -121,9 +132,9 @@ PersonalFields PersonalInfoDialog::currentFields() const {
                           email_->text(), birth_->dateTime(), male_->isChecked()};
 }
 
-bool PersonalInfoDialog::SavePersonalRecord() {
+bool PersonalInfoDialog::SavePersonalRecord(QString* error) {
     applyFields(record_, currentFields());
-    if (!writePersonalRecord(record_, filePath_)) return false;
+    if (!writePersonalRecord(record_, filePath_, error)) return false;
     notifyTodayItem();
     return true;
 }
@@ -131,10 +142,21 @@ bool PersonalInfoDialog::SavePersonalRecord() {
 void PersonalInfoDialog::onCommand(int id) {
     switch (id) {
     case shell::IDOK:
-    case CmdPersonalSave:
-        SavePersonalRecord(); // a failure stays silent, as on the device
+    case CmdPersonalSave: {
+        // A record that cannot be saved is told, and the dialog stays open with what the user
+        // typed, to save again or leave with "Trở về".
+        QString error;
+        if (!SavePersonalRecord(&error)) {
+            shell::messageBox(this,
+                              QStringLiteral("Không lưu được thông tin cá nhân: %1. Những gì bạn "
+                                             "vừa nhập vẫn còn trong hộp thoại.")
+                                  .arg(error),
+                              QStringLiteral("Có lỗi"), shell::MB_OK | shell::MB_ICONERROR);
+            break;
+        }
         done(id);
         break;
+    }
     case shell::IDCANCEL:
         done(id);
         break;

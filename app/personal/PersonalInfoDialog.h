@@ -14,6 +14,10 @@ class QRadioButton;
 
 namespace velmora::app {
 
+using personal::kPersonalFile;
+using personal::PersonalFields;
+using personal::PersonalRecord;
+
 // The property that carries a control's id.
 inline constexpr char kControlIdProperty[] = "controlId";
 
@@ -31,8 +35,9 @@ class PersonalInfoDialog : public shell::FullScreenDialog {
     // Fills the controls from the record.
     void LoadPersonalFields();
     // Copies the controls into the record, writes the file and tells the Today item to reload;
-    // false when the file could not be written (the record is updated all the same).
-    bool SavePersonalRecord();
+    // false, with the reason in *error, when the file could not be written (the record is updated
+    // all the same).
+    bool SavePersonalRecord(QString* error = nullptr);
 
     // The control with that product id, or null.
     QWidget* control(int id) const;

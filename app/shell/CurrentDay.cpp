@@ -9,9 +9,24 @@ namespace velmora::app {
 
 void CurrentDay::setToLocalTime(const SYSTEMTIME& now) {
     record.dMuiGio = kHomeZone;
-    velmora::setRecordTime(record, now);
+    velmora::setRecordTime(record, velmora::nearestSupportedMoment(now));
     refreshRiseSet();
     DoiAmDuong(&record, DAD_ALL);
+}
+
+void CurrentDay::goToNow(const SYSTEMTIME& now) {
+    setToLocalTime(now);
+    followClock = true;
+}
+
+bool CurrentDay::keepInSupportedRange() {
+    if (velmora::isSupportedYear(record.nNam)) return false;
+    SYSTEMTIME t = velmora::systemTime(record.nNam < velmora::kFirstSupportedYear
+                                           ? velmora::kFirstSupportedYear - 1
+                                           : velmora::kLastSupportedYear + 1,
+                                       1, 1, record.nGio, record.nPhut, record.nGiay);
+    setToLocalTime(t);
+    return true;
 }
 
 void CurrentDay::refreshRiseSet() {

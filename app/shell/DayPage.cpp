@@ -1,5 +1,6 @@
 // The day page widget: paints off screen, follows the clock, and handles keys, taps and choosers.
 #include "app/shell/DayPage.h"
+#include "VelmoraDay.h"
 
 #include "app/res/CommandIds.h"
 #include "app/shell/DayPageLayout.h"
@@ -34,13 +35,22 @@ void DayPage::stopClock() {
     clock_.stop();
 }
 
+SYSTEMTIME DayPage::readClock() {
+    const SYSTEMTIME now = velmora::device::localSystemTime();
+    if (!velmora::isSupportedYear(now.wYear) && !toldClockOutsideRange_) {
+        toldClockOutsideRange_ = true;
+        emit clockOutsideRange(now);
+    }
+    return now;
+}
+
 void DayPage::clockTick() {
-    if (model_.tick(velmora::device::localSystemTime())) update();
+    if (model_.tick(readClock())) update();
 }
 
 void DayPage::goToToday() {
     closeChooser();
-    model_.goToToday(velmora::device::localSystemTime());
+    model_.goToToday(readClock());
     update();
 }
 

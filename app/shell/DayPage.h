@@ -44,6 +44,9 @@ class DayPage : public QWidget {
   signals:
     void chooserOpened();
     void fullScreenToggled();
+    // The device clock read a moment outside 1800-2199 (said once per page): the page shows the
+    // nearest supported day instead.
+    void clockOutsideRange(const SYSTEMTIME& clock);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,7 +61,11 @@ class DayPage : public QWidget {
     DayPageModel& model_;
     QString programFolder_;
     const velmora::weather::WeatherView* weather_ = nullptr;
+    // Reads the device clock, telling once when it lies outside the supported years.
+    SYSTEMTIME readClock();
+
     QTimer clock_;
+    bool toldClockOutsideRange_ = false;
     QPointer<velmora::shell::ChooserPopup> chooser_;
 };
 

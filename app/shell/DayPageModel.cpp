@@ -13,7 +13,9 @@ void DayPageModel::initialise(const SYSTEMTIME& now) {
     selected_ = -1;
 }
 
-bool DayPageModel::tick(const SYSTEMTIME& now) {
+bool DayPageModel::tick(const SYSTEMTIME& clock) {
+    // A clock outside 1800-2199 is followed on the nearest supported day.
+    const SYSTEMTIME now = velmora::nearestSupportedMoment(clock);
     LICHVELMORA& r = day_.record;
     if (day_.followClock &&
         !(now.wMinute == r.nPhut && now.wHour == r.nGio && now.wDay == r.nNgay &&
@@ -32,7 +34,7 @@ bool DayPageModel::tick(const SYSTEMTIME& now) {
 void DayPageModel::goToToday(const SYSTEMTIME& now) {
     selected_ = -1;
     chooserMode_ = 0;
-    day_.setToLocalTime(now);
+    day_.goToNow(now);
     repaint_ = true;
 }
 
@@ -47,6 +49,7 @@ void DayPageModel::selectPrevious() {
 void DayPageModel::applyChoice(int n) {
     if (n >= 0) day_.followClock = false;
     if (applyFieldChoice(selected_, n, day_.record)) {
+        day_.keepInSupportedRange();
         day_.refreshRiseSet();
         repaint_ = true;
     }

@@ -17,8 +17,7 @@ class DayPageModel {
     // the page must be repainted.
     bool tick(const SYSTEMTIME& now);
 
-    // Back to the present moment; the selection is cleared. Following the clock is
-    // left as it is.
+    // Back to the present moment, following the clock again; the selection is cleared.
     void goToToday(const SYSTEMTIME& now);
 
     // -1 no field, 0..11 a field, 12 the empty position reached by cycling.

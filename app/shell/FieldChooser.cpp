@@ -5,6 +5,7 @@
 #include "app/shell/DayTexts.h"
 #include "app/shell/LunarMonthList.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora::app {
@@ -13,6 +14,15 @@ namespace {
 
 QString sThu(int i) {
     return QString::fromUtf16(g_sThu[((i % 7) + 7) % 7]);
+}
+
+// Lists of years run from `before` years before `centre` to `after` years after it, cut to the
+// supported years.
+int firstListedYear(int centre, int before) {
+    return std::max(velmora::kFirstSupportedYear, centre - before);
+}
+int lastListedYear(int centre, int after) {
+    return std::min(velmora::kLastSupportedYear, centre + after);
 }
 
 } // namespace
@@ -25,9 +35,9 @@ ChooserList chooserList(int field, const LICHVELMORA& d) {
         list.initial = d.nThang - 1;
         break;
     case FieldSolarYear:
-        for (int y = d.nNam - 50; y <= d.nNam + 49; ++y)
+        for (int y = firstListedYear(d.nNam, 50); y <= lastListedYear(d.nNam, 49); ++y)
             list.entries << QStringLiteral("Năm %1").arg(y);
-        list.initial = 50;
+        list.initial = d.nNam - firstListedYear(d.nNam, 50);
         break;
     case FieldSolarDay:
         for (int day = 1; day <= d.nSoNgay; ++day)
@@ -59,11 +69,14 @@ ChooserList chooserList(int field, const LICHVELMORA& d) {
                                 canChiText(d.nCanChiNgay - d.nNgayAm + day + 60);
         list.initial = d.nNgayAm - 1;
         break;
-    case FieldYearPillar:
-        for (int y = d.nNam - 30; y <= d.nNam + 29; ++y)
-            list.entries << canChiText(y + 56) + QStringLiteral(" (%1)").arg(y);
-        list.initial = 30;
+    case FieldYearPillar: { // lunar years, centred on the day's own
+        const int lunarYear = velmora::lunarYearOf(d);
+        for (int y = firstListedYear(lunarYear, 30); y <= lastListedYear(lunarYear, 29); ++y)
+            list.entries << canChiText(velmora::yearCanChiIndex(y)) +
+                                QStringLiteral(" (%1)").arg(y);
+        list.initial = lunarYear - firstListedYear(lunarYear, 30);
         break;
+    }
     case FieldHourPillar:
     case FieldClockTime:
         for (int i = 0; i < 12; ++i)
@@ -86,7 +99,7 @@ bool applyFieldChoice(int field, int n, LICHVELMORA& d) {
         flags = DAD_DUONG | DAD_THANG;
         break;
     case FieldSolarYear:
-        d.nNam = d.nNam + n - 50;
+        d.nNam = firstListedYear(d.nNam, 50) + n;
         flags = DAD_DUONG | DAD_NAM;
         break;
     case FieldSolarDay:
@@ -111,9 +124,8 @@ bool applyFieldChoice(int field, int n, LICHVELMORA& d) {
         flags = DAD_NGAY;
         break;
     case FieldYearPillar:
-        d.nNam = d.nNam + n - 30;
-        flags = DAD_DUONG | DAD_NAM;
-        break;
+        moveToLunarYear(d, firstListedYear(velmora::lunarYearOf(d), 30) + n);
+        return true;
     case FieldHourPillar:
     case FieldClockTime:
         d.nGio = 2 * n;

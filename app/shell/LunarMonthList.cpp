@@ -2,6 +2,7 @@
 #include "app/shell/LunarMonthList.h"
 #include "VelmoraDay.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora::app {
@@ -18,6 +19,24 @@ LunarYearMonths lunarYearMonths(const LICHVELMORA& rec) {
     // Entry 15 has no end in the table, so a month is listed only up to entry 14.
     while (m.last + 1 <= 14 && rec.nThangSoc[m.last + 1] != 1) ++m.last;
     return m;
+}
+
+void moveToLunarYear(LICHVELMORA& rec, int lunarYear) {
+    // Every day of July lies in the lunar year of its solar year, whose months its table holds.
+    LICHVELMORA target =
+        velmora::freshDay(1, 7, lunarYear, rec.nGio, rec.nPhut, rec.nGiay, rec.dMuiGio);
+    const LunarYearMonths months = lunarYearMonths(target);
+    const int wanted = rec.bNhuan ? 20 + rec.nThangAm : rec.nThangAm;
+    int k = -1;
+    for (int i = months.first; i <= months.last && k < 0; ++i)
+        if (target.nThangSoc[i] == wanted) k = i;
+    for (int i = months.first; i <= months.last && k < 0; ++i)
+        if (target.nThangSoc[i] == rec.nThangAm) k = i;
+    if (k < 0) return; // not a month of the table: nothing to move to
+    target.nChiSoThang = k;
+    target.nNgayAm = std::min(rec.nNgayAm, velmora::lunarMonthLength(target, k));
+    DoiAmDuong(&target, DAD_THANG);
+    rec = target;
 }
 
 QString lunarMonthEntry(const LICHVELMORA& rec, int k) {

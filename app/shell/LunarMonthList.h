@@ -18,6 +18,11 @@ struct LunarYearMonths {
 
 LunarYearMonths lunarYearMonths(const LICHVELMORA& rec);
 
+// Moves the record to the same lunar month and day in another lunar year, at the same time of
+// day: a leap month goes to the same leap month when that year has one, else to the ordinary
+// month; a day 30 in a 29-day month becomes day 29.
+void moveToLunarYear(LICHVELMORA& rec, int lunarYear);
+
 // "Tháng 5", "Tháng 5 n" for a leap month, followed by " (đ)" or " (t)".
 QString lunarMonthEntry(const LICHVELMORA& rec, int k);
 

@@ -1,13 +1,16 @@
 // The main window and its command dispatch.
 #include "app/shell/MainWindow.h"
+#include "VelmoraDay.h"
 
 #include "app/res/CommandIds.h"
 #include "app/res/MainMenu.h"
 #include "platform/device/DeviceClock.h"
 #include "platform/shell/DeviceFrame.h"
+#include "platform/shell/MessageBox.h"
 #include "platform/shell/SoftKeyBar.h"
 
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace velmora::app {
@@ -42,10 +45,42 @@ MainWindow::MainWindow(ProgramState& state, velmora::shell::DeviceFrame& frame)
     });
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &frame);
     quit->setContext(Qt::ApplicationShortcut);
-    connect(quit, &QShortcut::activated, this, [this] { onCommand(CmdExit); });
+    // Ctrl+Q quits from the main window only: inside a tool it would throw away unsaved edits.
+    connect(quit, &QShortcut::activated, this, [this] {
+        if (!toolRunning_) onCommand(CmdExit);
+    });
 
+    connect(page_, &DayPage::clockOutsideRange, this, &MainWindow::tellClockOutsideRange);
+    // A damaged personal record file is told once the window is up.
+    const QString personalProblem = velmora::personal::personalFileMessage(state.personalFile);
+    if (!personalProblem.isEmpty())
+        QTimer::singleShot(0, this, [this, personalProblem] {
+            velmora::shell::messageBox(this, personalProblem, QStringLiteral("Có lỗi"),
+                                       velmora::shell::MB_OK | velmora::shell::MB_ICONWARNING);
+        });
+    // The first reading of the clock, so that one outside the supported years is told at start.
+    page_->clockTick();
     page_->startClock();
     page_->setFocus();
+}
+
+void MainWindow::tellClockOutsideRange(const SYSTEMTIME& clock) {
+    const SYSTEMTIME shown = velmora::nearestSupportedMoment(clock);
+    const auto date = [](const SYSTEMTIME& t) {
+        return QStringLiteral("%1/%2/%3")
+            .arg(t.wDay, 2, 10, QLatin1Char('0'))
+            .arg(t.wMonth, 2, 10, QLatin1Char('0'))
+            .arg(t.wYear);
+    };
+    const QString text = QStringLiteral("Đồng hồ của thiết bị đang chỉ ngày %1, ngoài khoảng các "
+                                        "năm 1800–2199 mà lịch tính được. Lịch hiện ngày gần "
+                                        "nhất trong khoảng đó: %2.")
+                             .arg(date(clock), date(shown));
+    // Once the window is up, so that the box stands over the page.
+    QTimer::singleShot(0, this, [this, text] {
+        velmora::shell::messageBox(this, text, QStringLiteral("Có lỗi"),
+                                   velmora::shell::MB_OK | velmora::shell::MB_ICONWARNING);
+    });
 }
 
 void MainWindow::onCommand(int id) {
@@ -80,7 +115,9 @@ void MainWindow::runTool(int id) {
     // The almanac works on the same day record; the page's clock waits meanwhile.
     const bool almanac = id == CmdAlmanac;
     if (almanac) page_->stopClock();
+    toolRunning_ = true;
     tool->second(*this);
+    toolRunning_ = false;
     if (almanac) {
         // The page shows the day the almanac left, with that day's sun and moon times.
         state_.currentDay.refreshRiseSet();

@@ -39,6 +39,7 @@ class MainWindow : public QWidget {
 
   private:
     void leftSoftKey();
+    void tellClockOutsideRange(const SYSTEMTIME& clock);
     void runTool(int id);
 
     ProgramState& state_;
@@ -47,6 +48,7 @@ class MainWindow : public QWidget {
     DayPage* page_;
     QPointer<velmora::shell::SoftKeyBar> bar_;
     std::map<int, std::function<void(MainWindow&)>> tools_;
+    bool toolRunning_ = false;
 };
 
 } // namespace velmora::app

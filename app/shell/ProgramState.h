@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/shell/CurrentDay.h"
+#include "suite/personal/PersonalFile.h"
 #include "suite/personal/PersonalRecord.h"
 #include "suite/weather/WeatherView.h"
 
@@ -12,14 +13,22 @@ namespace velmora::app {
 
 struct ProgramState {
     CurrentDay currentDay;
-    QString programFolder;     // device path, no trailing backslash
-    PersonalRecord personal{}; // read once at start-up; the personal dialog edits it
-    // The city shown by the weather window; all zero until that window fills it.
+    QString programFolder; // device path, no trailing backslash
+    personal::PersonalRecord personal{};
+    // What reading userinfo.dat found; anything but Missing and Ok is told at start-up.
+    personal::PersonalFileState personalFile =
+        personal::PersonalFileState::Missing; // read once at start-up; the personal dialog edits it
+    // The number of the registered message "VL_LICHNHAN_CHANGE" that announces a change of the
+    // reminders to the Today item; registered at start-up.
+    uint32_t reminderChangeMessage = 0;
+    // The city both programs show ("ThanhPho"), read from the stored forecast at start-up and
+    // refreshed by the weather window; all zero without a stored forecast.
     velmora::weather::WeatherView weather{};
 };
 
-// Reads what start-up reads: the personal record (zero when its file is missing,
-// short or garbled).
+// Reads what start-up reads: the personal record (zero when its file is missing, short or
+// garbled), the stored forecast of the shown city (zero without one) and the number of
+// "VL_LICHNHAN_CHANGE".
 void loadProgramState(ProgramState& state);
 
 } // namespace velmora::app

@@ -13,6 +13,15 @@ namespace velmora {
 // The zone every program of the suite reckons its days in.
 inline constexpr double kVietnamZone = 7.0;
 
+// The solar years the calendar is checked for; the programs and the terminal calendar accept
+// exactly the days of these years, whichever way a date is given.
+inline constexpr int kFirstSupportedYear = 1800;
+inline constexpr int kLastSupportedYear = 2199;
+
+inline bool isSupportedYear(int year) {
+    return year >= kFirstSupportedYear && year <= kLastSupportedYear;
+}
+
 // The day number d(x) of a local Julian date: the Julian day number of the local day that holds
 // the instant (floor(x + 0.5)). A solar term or new moon belongs to this day whatever its hour.
 inline int localDayNumber(double localJd) {
@@ -58,6 +67,21 @@ inline SYSTEMTIME systemTime(int year, int month, int day, int hour = 0, int min
     return t;
 }
 
+// The nearest moment of a supported day: a clock reading before 1800 becomes 1 January 1800 and
+// one after 2199 becomes 31 December 2199, at the reading's time of day.
+inline SYSTEMTIME nearestSupportedMoment(SYSTEMTIME t) {
+    if (t.wYear < kFirstSupportedYear) {
+        t.wYear = kFirstSupportedYear;
+        t.wMonth = 1;
+        t.wDay = 1;
+    } else if (t.wYear > kLastSupportedYear) {
+        t.wYear = kLastSupportedYear;
+        t.wMonth = 12;
+        t.wDay = 31;
+    }
+    return t;
+}
+
 // Copies date and time of a clock reading into a record's inputs (no conversion).
 inline void setRecordTime(LICHVELMORA& rec, const SYSTEMTIME& t) {
     rec.nNam = t.wYear;
@@ -66,6 +90,15 @@ inline void setRecordTime(LICHVELMORA& rec, const SYSTEMTIME& t) {
     rec.nGio = t.wHour;
     rec.nPhut = t.wMinute;
     rec.nGiay = t.wSecond;
+}
+
+// The number of the lunar year a record's day belongs to: its solar year, or the one before in
+// the days before Tết (the lunar year's cycle index nCanChiNam then trails the solar year's).
+inline int lunarYearOf(const LICHVELMORA& rec) {
+    const int behind = (((rec.nNam + 56 - rec.nCanChiNam) % 60) + 60) % 60;
+    if (behind == 1) return rec.nNam - 1;
+    if (behind == 59) return rec.nNam + 1;
+    return rec.nNam;
 }
 
 // A sexagenary index split into its stem (0..9, g_sCan) and branch (0..11, g_sChi). Any integer

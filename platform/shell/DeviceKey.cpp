@@ -19,8 +19,7 @@ DeviceKey deviceKeyOf(int qtKey) {
         return DeviceKey::Enter;
     case Qt::Key_Space:
         return DeviceKey::Space;
-    case Qt::Key_Escape:
-    case Qt::Key_Backspace:
+    case Qt::Key_Escape: // Backspace is not the back key: it edits text
     case Qt::Key_Back:
         return DeviceKey::Back;
     default:

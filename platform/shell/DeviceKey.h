@@ -23,7 +23,7 @@ enum class DeviceKey {
     Digit7,
     Digit8,
     Digit9,
-    Back, // Escape, Backspace, Back
+    Back, // Escape, Back (Backspace stays an editing key)
 };
 
 DeviceKey deviceKeyOf(int qtKey);

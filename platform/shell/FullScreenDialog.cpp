@@ -3,7 +3,10 @@
 
 #include "platform/shell/DeviceKey.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace velmora::shell {
 
@@ -108,8 +111,17 @@ void FullScreenDialog::onCommand(int id) {
 }
 
 void FullScreenDialog::keyPressEvent(QKeyEvent* event) {
-    if (deviceKeyOf(*event) == DeviceKey::Back) {
+    const DeviceKey key = deviceKeyOf(*event);
+    if (key == DeviceKey::Back) {
         handle(IDCANCEL);
+        return;
+    }
+    // The device's convention: Enter in a text field (which passes the key on) is the dialog's
+    // Done.
+    QWidget* focus = QApplication::focusWidget();
+    if (key == DeviceKey::Enter && hasDone_ && focus && isAncestorOf(focus) &&
+        (qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus))) {
+        handle(IDOK);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -4,6 +4,7 @@
 #include "VelmoraLib.h"
 #include "suite/almanac/AlmanacDay.h"
 #include "suite/almanac/AlmanacStarRecord.h"
+#include "suite/almanac/StarFile.h"
 
 #include <filesystem>
 #include <string>
@@ -23,19 +24,29 @@ inline constexpr std::u16string_view kAuspiciousFileName = u"vansutot.dat";
 inline constexpr std::u16string_view kInauspiciousFileName = u"vansuxau.dat";
 inline constexpr std::u16string_view kErrorCaption = u"Có lỗi";
 
-// "Không tìm thấy file vansutot.dat": the message for a star file that cannot be opened.
+// "Không tìm thấy file vansutot.dat": the message for a star file that is not there.
 std::u16string missingFileMessage(std::u16string_view fileName);
+
+// A star file the reading could not use whole.
+struct StarFileIssue {
+    std::u16string fileName; // "vansutot.dat"
+    StarFileProblem problem;
+    bool operator==(const StarFileIssue&) const = default;
+};
+
+// What the user is told of it (a message box captioned "Có lỗi", or a line on stderr).
+std::u16string starFileMessage(const StarFileIssue& issue);
 
 // Everything the reading shows, before it is rendered.
 struct AlmanacContent {
     LICHVELMORA rec{};
     AlmanacDay day;
-    std::vector<AlmanacStarRecord> good; // in order: nine star, Tuế Đức, then vansutot.dat
-    std::vector<AlmanacStarRecord> bad;  // nine star, Kim Thần, Thập Ác, then vansuxau.dat
-    std::vector<std::u16string> missingFiles; // file names, kAuspiciousFileName first
+    std::vector<AlmanacStarRecord> good;   // in order: nine star, Tuế Đức, then vansutot.dat
+    std::vector<AlmanacStarRecord> bad;    // nine star, Kim Thần, Thập Ác, then vansuxau.dat
+    std::vector<StarFileIssue> fileIssues; // kAuspiciousFileName's first
 };
 
-// Reads both star files (a missing one is listed and skipped) and fills the star lists.
+// Reads both star files (what cannot be used of one is listed) and fills the star lists.
 AlmanacContent collectAlmanacContent(const LICHVELMORA& rec, const StarFilePaths& files);
 
 // The document for the HTML viewer, as the almanac window shows it.
@@ -46,13 +57,13 @@ std::string renderAlmanacText(const AlmanacContent& content);
 
 struct AlmanacReading {
     std::u16string html;
-    std::vector<std::u16string> missingFiles; // each to be shown with MissingFileMessage
+    std::vector<StarFileIssue> fileIssues; // each to be told with starFileMessage
 };
 
 AlmanacReading ComposeAlmanacReading(const LICHVELMORA& rec, const StarFilePaths& files);
 
-// Terminal form; missing files are reported through `missingFiles` when given.
+// Terminal form; the star files' issues are reported through `fileIssues` when given.
 std::string almanacReadingText(const LICHVELMORA& rec, const StarFilePaths& files,
-                               std::vector<std::u16string>* missingFiles = nullptr);
+                               std::vector<StarFileIssue>* fileIssues = nullptr);
 
 } // namespace velmora::almanac

@@ -1,6 +1,8 @@
 // Encoding and decoding of the 268-byte star record.
 #include "suite/almanac/AlmanacStarRecord.h"
 
+#include "suite/text/Utf.h"
+
 namespace velmora::almanac {
 namespace {
 
@@ -29,15 +31,27 @@ void putText(StarRecordBytes& out, std::size_t at, std::size_t width, const std:
     }
 }
 
+char16_t unitAt(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at) {
+    return static_cast<char16_t>(in[at] | (in[at + 1] << 8));
+}
+
+// The text up to its terminator, made safe to show (invalid UTF-16 and control characters).
 std::u16string getText(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at,
                        std::size_t width) {
     std::u16string text;
     for (std::size_t i = 0; i < width; ++i) {
-        const auto c = static_cast<char16_t>(in[at + 2 * i] | (in[at + 2 * i + 1] << 8));
+        const char16_t c = unitAt(in, at + 2 * i);
         if (c == 0) break;
         text.push_back(c);
     }
-    return text;
+    return velmora::text::cleanText(text);
+}
+
+bool textEnds(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at,
+              std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i)
+        if (unitAt(in, at + 2 * i) == 0) return true;
+    return false;
 }
 
 } // namespace
@@ -62,6 +76,11 @@ AlmanacStarRecord decodeStarRecord(std::span<const std::uint8_t, kStarRecordSize
     record.name = getText(bytes, kNameOffset, kStarNameWidth);
     record.explanation = getText(bytes, kExplanationOffset, kStarExplanationWidth);
     return record;
+}
+
+bool starRecordTextsEnd(std::span<const std::uint8_t, kStarRecordSize> bytes) {
+    return textEnds(bytes, kNameOffset, kStarNameWidth) &&
+           textEnds(bytes, kExplanationOffset, kStarExplanationWidth);
 }
 
 } // namespace velmora::almanac

@@ -40,5 +40,8 @@ StarRecordBytes encodeStarRecord(const AlmanacStarRecord& record);
 
 // Never fails: a text without a terminator inside its field is cut at the field's width.
 AlmanacStarRecord decodeStarRecord(std::span<const std::uint8_t, kStarRecordSize> bytes);
+// Whether both texts of the stored record end within their fields, as every record written by
+// the star compiler does; a record without is garbage and is not used.
+bool starRecordTextsEnd(std::span<const std::uint8_t, kStarRecordSize> bytes);
 
 } // namespace velmora::almanac

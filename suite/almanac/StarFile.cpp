@@ -1,29 +1,53 @@
 // Star data files: a plain sequence of 268-byte records.
 #include "suite/almanac/StarFile.h"
 
+#include "suite/files/RegularFile.h"
+
 #include <fstream>
-#include <iterator>
 
 namespace velmora::almanac {
 
-std::vector<AlmanacStarRecord> decodeStarRecords(std::span<const std::uint8_t> bytes) {
+std::vector<AlmanacStarRecord> decodeStarRecords(std::span<const std::uint8_t> bytes,
+                                                 bool* damaged) {
     std::vector<AlmanacStarRecord> records;
-    // A file whose length is not a multiple of the record size ends in a partial record,
-    // which carries no complete rule and is ignored.
     const std::size_t whole = bytes.size() / kStarRecordSize;
+    bool bad = whole == 0 || bytes.size() % kStarRecordSize != 0;
     records.reserve(whole);
-    for (std::size_t i = 0; i < whole; ++i)
-        records.push_back(
-            decodeStarRecord(bytes.subspan(i * kStarRecordSize).first<kStarRecordSize>()));
+    for (std::size_t i = 0; i < whole; ++i) {
+        const auto record = bytes.subspan(i * kStarRecordSize).first<kStarRecordSize>();
+        if (!starRecordTextsEnd(record)) {
+            bad = true;
+            continue;
+        }
+        records.push_back(decodeStarRecord(record));
+    }
+    if (damaged) *damaged = bad;
     return records;
 }
 
-std::optional<std::vector<AlmanacStarRecord>> readStarFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
-    return decodeStarRecords(bytes);
+StarFileContents readStarFile(const std::filesystem::path& path) {
+    StarFileContents contents;
+    const files::ReadResult read =
+        files::readRegularFile(path.string(), kMaxStarRecords * kStarRecordSize);
+    switch (read.status) {
+    case files::ReadStatus::Missing:
+        contents.problem = StarFileProblem::Missing;
+        return contents;
+    case files::ReadStatus::NotAFile:
+    case files::ReadStatus::ReadError:
+        contents.problem = StarFileProblem::Unreadable;
+        return contents;
+    case files::ReadStatus::TooLong:
+    case files::ReadStatus::Ok:
+        break;
+    }
+    bool damaged = false;
+    contents.records = decodeStarRecords(
+        std::span(reinterpret_cast<const std::uint8_t*>(read.bytes.data()), read.bytes.size()),
+        &damaged);
+    if (damaged || read.status == files::ReadStatus::TooLong)
+        contents.problem = StarFileProblem::Damaged;
+    return contents;
 }
 
 bool writeStarFile(const std::filesystem::path& path,

@@ -1,13 +1,13 @@
 // Converting between the personal record and the values of the dialog's controls.
 #include "suite/personal/PersonalFields.h"
 
-namespace velmora::app {
+namespace velmora::personal {
 
 QDateTime earliestBirth() {
-    return QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC);
+    return QDateTime(QDate(1800, 1, 1), QTime(0, 0), Qt::UTC);
 }
 QDateTime latestBirth() {
-    return QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59), Qt::UTC);
+    return QDateTime(QDate(2199, 12, 31), QTime(23, 59, 59), Qt::UTC);
 }
 QDateTime defaultBirth() {
     return QDateTime(QDate(1990, 1, 1), QTime(0, 0), Qt::UTC);
@@ -56,4 +56,4 @@ void applyFields(PersonalRecord& r, const PersonalFields& f) {
     if (f.birth.isValid()) r.birth = systemTimeOf(f.birth);
 }
 
-} // namespace velmora::app
+} // namespace velmora::personal

@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
-namespace velmora::app {
+namespace velmora::personal {
 
 // The values of the dialog's controls. Times are wall-clock fields carried as UTC, so no host
 // time zone can shift or reject them.
@@ -20,7 +20,8 @@ struct PersonalFields {
     bool male = false;
 };
 
-// The range the birth date picker offers; a stored date outside it shows as the default.
+// The range the birth date picker offers, the years the calendar is reckoned for (1800-2199); a
+// stored date outside it shows as the default.
 QDateTime earliestBirth();
 QDateTime latestBirth();
 // Shown for a record without a usable birth date: 01/01/1990 00:00:00, a plausible adult's birth
@@ -38,4 +39,4 @@ PersonalFields fieldsOf(const PersonalRecord& record);
 // terminator included), sex 1 for male else 0, the birth date; the unused bytes are kept.
 void applyFields(PersonalRecord& record, const PersonalFields& fields);
 
-} // namespace velmora::app
+} // namespace velmora::personal

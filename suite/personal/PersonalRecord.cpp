@@ -1,10 +1,14 @@
 // Decoding and encoding the personal record, field by field.
 #include "suite/personal/PersonalRecord.h"
 
+#include "suite/text/Utf.h"
+
+#include <QDate>
+#include <QTime>
 #include <QtEndian>
 #include <algorithm>
 
-namespace velmora::app {
+namespace velmora::personal {
 
 namespace {
 
@@ -35,23 +39,37 @@ constexpr int kUnusedOffset = 457;
 
 } // namespace
 
-PersonalRecord decodePersonalRecord(const QByteArray& bytes) {
+PersonalRecord decodePersonalRecord(const QByteArray& bytes, bool* garbled) {
     PersonalRecord r{};
+    if (garbled) *garbled = false;
     if (bytes.size() < kPersonalRecordSize) return r;
     const char* p = bytes.constData();
+    bool bad = false;
     for (const TextSpan& t : kTexts) {
-        char16_t* field = textAt(r, t.offset);
-        for (int i = 0; i < t.width; ++i) {
+        std::u16string stored;
+        bool ended = false;
+        for (int i = 0; i < t.width && !ended; ++i) {
             const char16_t c = qFromLittleEndian<quint16>(p + t.offset + 2 * i);
-            if (c == u'\0') break;
-            field[i] = c;
+            ended = c == u'\0';
+            if (!ended) stored.push_back(c);
         }
+        // Every writer ends its texts within their fields and writes only printable text.
+        const std::u16string clean = velmora::text::cleanText(stored);
+        bad = bad || !ended || clean != stored;
+        std::copy_n(clean.begin(), std::min<std::size_t>(clean.size(), t.width),
+                    textAt(r, t.offset));
     }
     int offset = kBirthOffset;
     for (auto f : kTimeFields) {
         r.birth.*f = qFromLittleEndian<quint16>(p + offset);
         offset += 2;
     }
+    const SYSTEMTIME& b = r.birth;
+    const bool noBirth = b.wYear == 0 && b.wMonth == 0 && b.wDay == 0 && b.wHour == 0 &&
+                         b.wMinute == 0 && b.wSecond == 0;
+    bad = bad || (!noBirth && (!QDate(b.wYear, b.wMonth, b.wDay).isValid() ||
+                               !QTime(b.wHour, b.wMinute, b.wSecond).isValid()));
+    if (garbled) *garbled = bad;
     r.sex = static_cast<uint8_t>(p[kSexOffset]);
     std::copy_n(p + kUnusedOffset, kUnusedBytes, reinterpret_cast<char*>(r.unused));
     return r;
@@ -82,4 +100,4 @@ void setFieldText(char16_t* field, int width, const QString& text, int limit) {
     std::copy_n(reinterpret_cast<const char16_t*>(text.utf16()), n, field);
 }
 
-} // namespace velmora::app
+} // namespace velmora::personal

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace velmora::app {
+namespace velmora::personal {
 
 // Widths in characters, terminator included.
 inline constexpr int kNameWidth = 50;
@@ -40,8 +40,10 @@ static_assert(offsetof(PersonalRecord, company) == 100 &&
               offsetof(PersonalRecord, sex) == 456 && offsetof(PersonalRecord, unused) == 457);
 
 // The record in the first 490 bytes; all zero when there are fewer. Each text keeps what precedes
-// its first terminator (its whole width when it has none); the rest of its field is zeroed.
-PersonalRecord decodePersonalRecord(const QByteArray& bytes);
+// its first terminator (its whole width when it has none), cleaned of invalid UTF-16 and control
+// characters; the rest of its field is zeroed. *garbled tells whether a text had no terminator or
+// such characters, or the birth date is neither zero nor a real date and time.
+PersonalRecord decodePersonalRecord(const QByteArray& bytes, bool* garbled = nullptr);
 // The 490 stored bytes of record.
 QByteArray encodePersonalRecord(const PersonalRecord& record);
 
@@ -59,4 +61,4 @@ template <std::size_t N> void setFieldText(char16_t (&field)[N], const QString& 
     setFieldText(field, static_cast<int>(N), text, static_cast<int>(N));
 }
 
-} // namespace velmora::app
+} // namespace velmora::personal

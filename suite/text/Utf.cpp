@@ -89,4 +89,22 @@ std::string utf16ToUtf8(std::u16string_view utf16) {
     return out;
 }
 
+std::u16string cleanText(std::u16string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        const bool high = c >= 0xD800 && c <= 0xDBFF, low = c >= 0xDC00 && c <= 0xDFFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            out.push_back(c);
+            out.push_back(text[++i]);
+        } else if (high || low) {
+            out.push_back(u'\uFFFD');
+        } else if (c >= 0x20 && (c < 0x7F || c >= 0xA0)) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
 } // namespace velmora::text

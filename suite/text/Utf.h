@@ -12,4 +12,8 @@ std::u16string utf8ToUtf16(std::string_view utf8);
 // Unpaired surrogates become U+FFFD.
 std::string utf16ToUtf8(std::u16string_view utf16);
 
+// A text read from a file, made safe to show: unpaired surrogates become U+FFFD and control
+// characters (C0, DEL and C1) are dropped, so none reaches a terminal or an HTML page.
+std::u16string cleanText(std::u16string_view text);
+
 } // namespace velmora::text

@@ -4,7 +4,7 @@
 #include "platform/ipc/Messaging.h"
 #include "platform/registry/RegistryKey.h"
 
-namespace velmora::app {
+namespace velmora::today {
 
 bool notifyTodayItem(int timeoutMs) {
     using registry::RegistryKey;
@@ -18,4 +18,4 @@ bool notifyTodayItem(int timeoutMs) {
     return ipc::send(handle, kTodayReloadMessage, 0, 0, timeoutMs);
 }
 
-} // namespace velmora::app
+} // namespace velmora::today

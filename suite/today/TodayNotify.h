@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace velmora::app {
+namespace velmora::today {
 
 inline constexpr uint32_t kTodayReloadMessage = 0x0400 + 52; // WM_USER+52
 
@@ -13,4 +13,4 @@ inline constexpr uint32_t kTodayReloadMessage = 0x0400 + 52; // WM_USER+52
 // answers on any more is skipped quietly.
 bool notifyTodayItem(int timeoutMs = 500);
 
-} // namespace velmora::app
+} // namespace velmora::today

@@ -26,17 +26,17 @@ AlmanacReport almanacReport(const LICHVELMORA& rec, bool html) {
     const std::filesystem::path folder = dataFolder();
     const velmora::almanac::StarFilePaths files{folder / "vansutot.dat", folder / "vansuxau.dat"};
     AlmanacReport report;
-    std::vector<std::u16string> missing;
+    std::vector<velmora::almanac::StarFileIssue> issues;
     if (html) {
         const velmora::almanac::AlmanacReading reading =
             velmora::almanac::ComposeAlmanacReading(rec, files);
         report.text = utf8Of(reading.html) + "\n";
-        missing = reading.missingFiles;
+        issues = reading.fileIssues;
     } else {
-        report.text = velmora::almanac::almanacReadingText(rec, files, &missing);
+        report.text = velmora::almanac::almanacReadingText(rec, files, &issues);
     }
-    for (const auto& name : missing)
-        report.warnings.push_back(utf8Of(velmora::almanac::missingFileMessage(name)));
+    for (const auto& issue : issues)
+        report.warnings.push_back(utf8Of(velmora::almanac::starFileMessage(issue)));
     return report;
 }
 

@@ -327,8 +327,8 @@ INSTANTIATE_TEST_SUITE_P(
                   1},
         ApplyCase{"LunarMonthAfterLeap", 26, 1, 2009, AlmanacLunarMonthBox, 6, 0x10, 22, 7, 2009, 1,
                   6, 0},
-        ApplyCase{"YearPillar", 26, 1, 2009, AlmanacLunarYearBox, 29, 0x60, 26, 1, 2008, 19, 12,
-                  0}),
+        // Lunar 1/1 Kỷ Sửu to lunar 1/1 of 2008: Tết Mậu Tý, 7 February 2008.
+        ApplyCase{"YearPillar", 26, 1, 2009, AlmanacLunarYearBox, 29, 0x10, 7, 2, 2008, 1, 1, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ApplyList, NoEntryLeavesTheDayAndTheClock) {
@@ -423,7 +423,7 @@ TEST(PanelLabels, TextsOfTheDay) {
 TEST(PanelLabels, LunarYearBoxBeforeTetNamesTheLunarYear) {
     const LICHVELMORA rec = solarDay(10, 1, 2009); // Mậu Tý 2008, lunar 15/12
     EXPECT_EQ(canChiText(rec.nCanChiNam), QStringLiteral("Mậu Tý"));
-    EXPECT_EQ(lunarYearNumber(rec), 2008);
+    EXPECT_EQ(velmora::lunarYearOf(rec), 2008);
     EXPECT_EQ(lunarYearLabel(rec), QStringLiteral("Năm 2008"));
-    EXPECT_EQ(lunarYearNumber(solarDay(31, 12, 2009)), 2009);
+    EXPECT_EQ(velmora::lunarYearOf(solarDay(31, 12, 2009)), 2009);
 }

@@ -221,11 +221,12 @@ class AlmanacWindowTest : public QObject {
         using K = QList<int>;
         QTest::newRow("arrows and 2 only") << 26 << K{Qt::Key_Up, Qt::Key_Left, Qt::Key_2} << -1
                                            << false << 1 << QDate(2009, 1, 26) << true;
+        // A pick in the grid, like a pick from a list, stops the day page following the clock.
         QTest::newRow("enter on the moved cursor") << 26 << K{Qt::Key_Down, Qt::Key_Return} << -1
-                                                   << false << 2 << QDate(2009, 2, 2) << true;
+                                                   << false << 2 << QDate(2009, 2, 2) << false;
         QTest::newRow("enter on the day's own cell")
-            << 26 << K{Qt::Key_Return} << -1 << false << 2 << QDate(2009, 1, 26) << true;
-        QTest::newRow("tap a cell") << 26 << K{} << 3 << false << 2 << QDate(2009, 1, 15) << true;
+            << 26 << K{Qt::Key_Return} << -1 << false << 2 << QDate(2009, 1, 26) << false;
+        QTest::newRow("tap a cell") << 26 << K{} << 3 << false << 2 << QDate(2009, 1, 15) << false;
         QTest::newRow("solar month list")
             << 26 << K{Qt::Key_1, Qt::Key_Return, Qt::Key_Down, Qt::Key_Return} << -1 << false << 2
             << QDate(2009, 2, 26) << false;
@@ -235,9 +236,10 @@ class AlmanacWindowTest : public QObject {
         QTest::newRow("lunar day list")
             << 26 << K{Qt::Key_4, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << -1
             << false << 2 << QDate(2009, 1, 28) << false;
+        // Lunar 1/1 Kỷ Sửu to lunar 1/1 Canh Dần, 14 February 2010.
         QTest::newRow("lunar year list")
             << 26 << K{Qt::Key_6, Qt::Key_Return, Qt::Key_Down, Qt::Key_Return} << -1 << false << 2
-            << QDate(2010, 1, 26) << false;
+            << QDate(2010, 2, 14) << false;
         QTest::newRow("escape closes a list unapplied")
             << 26 << K{Qt::Key_6, Qt::Key_Return, Qt::Key_Down, Qt::Key_Escape} << -1 << false << 1
             << QDate(2009, 1, 26) << true;
@@ -245,6 +247,10 @@ class AlmanacWindowTest : public QObject {
             << 26 << K{Qt::Key_1, Qt::Key_Return, Qt::Key_Down, Qt::Key_Right} << -1 << false << 1
             << QDate(2009, 1, 26) << true;
         QTest::newRow("hôm nay") << 3 << K{} << -1 << true << 2 << QDate(2009, 1, 26) << true;
+        // "Hôm nay" after a pick returns to the present and follows the clock again.
+        QTest::newRow("list pick, then hôm nay")
+            << 26 << K{Qt::Key_1, Qt::Key_Return, Qt::Key_Down, Qt::Key_Return} << -1 << true << 3
+            << QDate(2009, 1, 26) << true;
     }
     void everyChangeOfDayRecomposes() {
         QFETCH(int, startDay);
@@ -386,6 +392,56 @@ class AlmanacWindowTest : public QObject {
         QVERIFY(main->dayPage()->clockRunning());
         QCOMPARE(main->dayPage()->model().selectedField(), -1);
         QVERIFY(!frame.findChild<AlmanacWindow*>());
+    }
+
+    // A day picked in the almanac (grid by tap, grid by keys and Enter, or a list) used to be
+    // shown on the day page for half a second, until the page's next tick went back to today.
+    void dayPickedInTheAlmanacDoesNotJumpBackToToday_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("tapColumn");
+        QTest::addColumn<QDate>("picked");
+        using K = QList<int>;
+        QTest::newRow("tap") << K{} << 3 << QDate(2009, 1, 15);
+        QTest::newRow("keys and enter")
+            << K{Qt::Key_Down, Qt::Key_Return} << -1 << QDate(2009, 2, 2);
+        QTest::newRow("solar month list")
+            << K{Qt::Key_1, Qt::Key_Return, Qt::Key_Down, Qt::Key_Return} << -1
+            << QDate(2009, 2, 26);
+    }
+    void dayPickedInTheAlmanacDoesNotJumpBackToToday() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, tapColumn);
+        QFETCH(QDate, picked);
+        qputenv("VELMORA_NOW", "2009-01-26T10:30");
+        ProgramState state;
+        state.programFolder = kFolder;
+        shell::DeviceFrame frame;
+        auto* main = new MainWindow(state, frame);
+        installTools(*main);
+        frame.show();
+        QTimer::singleShot(0, [&] {
+            auto* almanac = frame.findChild<AlmanacWindow*>();
+            QVERIFY(almanac);
+            for (int k : keys) {
+                QWidget* target = almanac->panel()->list()
+                                      ? static_cast<QWidget*>(almanac->panel()->list())
+                                      : almanac->panel();
+                QTest::keyClick(target, Qt::Key(k));
+            }
+            if (tapColumn >= 0)
+                QTest::mouseClick(almanac->panel(), Qt::LeftButton, {},
+                                  gridCellRect(tapColumn, 2).center());
+            frame.taskBar()->findChild<QToolButton*>()->click(); // Done
+        });
+        main->onCommand(CmdAlmanac);
+        const LICHVELMORA& day = state.currentDay.record;
+        QCOMPARE(QDate(day.nNam, day.nThang, day.nNgay), picked);
+        // The clock moves past the page's next tick and on to the next minute.
+        qputenv("VELMORA_NOW", "2009-01-26T10:30:01");
+        main->dayPage()->clockTick();
+        qputenv("VELMORA_NOW", "2009-01-26T10:31");
+        main->dayPage()->clockTick();
+        QCOMPARE(QDate(day.nNam, day.nThang, day.nNgay), picked);
     }
 
     // Screenshots for review, and the panel's texts measured against their boxes.

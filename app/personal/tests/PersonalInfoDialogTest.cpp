@@ -13,6 +13,7 @@
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Screenshot.h"
+#include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -28,8 +29,10 @@ using velmora::testing::TestDeviceRoot;
 
 using namespace velmora;
 using namespace velmora::app;
+using namespace velmora::personal;
 using velmora::shell::IDCANCEL;
 using velmora::shell::IDOK;
+using velmora::today::notifyTodayItem;
 
 namespace {
 
@@ -243,21 +246,66 @@ class PersonalInfoDialogTest : public QObject {
         QCOMPARE(back.birth.wDayOfWeek, uint16_t(3)); // a Wednesday
     }
 
-    void unwritableFileLeavesTheRecordUpdatedAndStaysSilent() {
+    // A record that could not be saved (a folder in the file's place here; a full or read-only
+    // disk alike) was lost without a word when the dialog closed.
+    void unsavableRecordIsToldAndTheDialogKeepsItsValues() {
         QVERIFY(QDir().mkpath(root->host(kUserInfoFile))); // a folder where the file should go
         Frame f;
         PersonalRecord record{};
         PersonalInfoDialog dialog(&f.frame, record);
-        control<QLineEdit>(dialog, 1002)->setText(QStringLiteral("Đỗ Minh"));
-        QVERIFY(!dialog.SavePersonalRecord());
-        QCOMPARE(fieldText(record.name), QStringLiteral("Đỗ Minh"));
-        bool boxShown = false;
-        runWith(dialog, [&] {
+        QStringList told;
+        bool stillOpen = false;
+        const int got = runWith(dialog, [&] {
+            control<QLineEdit>(dialog, 1002)->setText(QStringLiteral("Đỗ Minh"));
+            QTimer::singleShot(20, [&] {
+                auto* box =
+                    qobject_cast<shell::MessageBoxDialog*>(QApplication::activeModalWidget());
+                if (box) {
+                    told << box->caption() << box->text();
+                    box->press(IDOK);
+                }
+                QTimer::singleShot(20, [&] {
+                    stillOpen = dialog.isRunning();
+                    dialog.softKeyBar()->pressLeft(); // "Trở về"
+                });
+            });
             dialog.softKeyBar()->action(CmdPersonalSave)->trigger();
-            boxShown = QApplication::activeModalWidget() != nullptr;
         });
-        QVERIFY(!boxShown);
+        QCOMPARE(got, int(IDCANCEL));
+        QVERIFY(stillOpen);
+        QCOMPARE(told.value(0), QStringLiteral("Có lỗi"));
+        QVERIFY(told.value(1).startsWith(QStringLiteral("Không lưu được thông tin cá nhân")));
+        QCOMPARE(fieldText(record.name), QStringLiteral("Đỗ Minh")); // kept in memory too
         QVERIFY(QFileInfo(root->host(kUserInfoFile)).isDir());
+    }
+
+    // Enter in a text field is the dialog's Done: it saves and closes.
+    void enterInATextFieldSavesAndCloses() {
+        Frame f;
+        PersonalRecord record{};
+        PersonalInfoDialog dialog(&f.frame, record);
+        const int got = runWith(dialog, [&] {
+            auto* phone = control<QLineEdit>(dialog, 1005);
+            phone->setFocus();
+            phone->setText(QStringLiteral("0912 345 678"));
+            QTest::keyClick(phone, Qt::Key_Return);
+        });
+        QCOMPARE(got, int(IDOK));
+        QCOMPARE(fieldText(readPersonalRecord().telephone), QStringLiteral("0912 345 678"));
+    }
+
+    // The birth date drops down a month calendar that opens on the stored date; its years are
+    // the calendar's own.
+    void birthDateDropsDownAMonthCalendar() {
+        Frame f;
+        PersonalRecord record = sample();
+        PersonalInfoDialog dialog(&f.frame, record);
+        auto* birth = control<QDateTimeEdit>(dialog, 1009);
+        QVERIFY(birth->calendarPopup());
+        QCOMPARE(birth->calendarWidget()->selectedDate(), QDate(1992, 11, 8));
+        QCOMPARE(birth->minimumDate(), QDate(1800, 1, 1));
+        QCOMPARE(birth->maximumDate(), QDate(2199, 12, 31));
+        QCOMPARE(birth->calendarWidget()->locale().language(), QLocale::Vietnamese);
     }
 
     void notifiesALiveTodayItem() {

@@ -109,9 +109,11 @@ TEST(DayPageModel, AChoiceStopsFollowingTheClockAndTodayComesBack) {
     m.goToToday(at(2010, 5, 15, 9, 6));
     EXPECT_EQ(day.record.nNam, 2010);
     EXPECT_EQ(m.selectedField(), -1);
-    EXPECT_FALSE(day.followClock); // going back to today does not follow the clock again
+    // Going back to today follows the clock again, rather than freezing the page at the moment
+    // "Hôm nay" was pressed.
+    EXPECT_TRUE(day.followClock);
     EXPECT_TRUE(m.tick(at(2010, 5, 15, 9, 7)));
-    EXPECT_EQ(day.record.nPhut, 6); // and stays at the moment it went back to
+    EXPECT_EQ(day.record.nPhut, 7);
 }
 
 TEST(FieldChooser, EntriesAndInitialEntries) {
@@ -184,7 +186,7 @@ TEST(FieldChooser, EveryFieldApplied) {
         {FieldSolarMonth, 1, 2009, 2, 26, 10},  {FieldSolarYear, 51, 2010, 1, 26, 10},
         {FieldSolarDay, 0, 2009, 1, 1, 10},     {FieldMinorTerm, 2, 2009, 3, 5, 10},
         {FieldMajorTerm, 11, 2009, 12, 22, 10}, {FieldLunarMonth, 5, 2009, 6, 23, 10},
-        {FieldLunarDay, 14, 2009, 2, 9, 10},    {FieldYearPillar, 29, 2008, 1, 26, 10},
+        {FieldLunarDay, 14, 2009, 2, 9, 10},    {FieldYearPillar, 29, 2008, 2, 7, 10},
         {FieldHourPillar, 11, 2009, 1, 26, 22}, {FieldClockTime, 0, 2009, 1, 26, 0},
     };
     for (const auto& c : cases) {
@@ -218,6 +220,107 @@ TEST(FieldChooser, ChoosingATermMovesToItsLocalDay) {
         EXPECT_EQ(d.record.nThang, 3) << year;
     }
     EXPECT_GT(morningTerms, 3);
+}
+
+} // namespace
+
+namespace {
+
+// Before Tết the lunar-year list named the solar year and a pick moved to a day of another lunar
+// year. 20 January 2009 is lunar 25/12 of Mậu Tý (2008).
+TEST(FieldChooser, LunarYearListBeforeTetFollowsTheLunarYear) {
+    const CurrentDay day = dayAt(2009, 1, 20);
+    ASSERT_EQ(day.record.nNgayAm, 25);
+    const ChooserList list = chooserList(FieldYearPillar, day.record);
+    EXPECT_EQ(list.entries.value(list.initial), QStringLiteral("Mậu Tý (2008)"));
+    for (int picked : {1979, 2007, 2009, 2037}) {
+        CurrentDay d = day;
+        ASSERT_TRUE(applyFieldChoice(FieldYearPillar, picked - 1978, d.record));
+        EXPECT_EQ(velmora::lunarYearOf(d.record), picked);
+        // The same lunar date, as a fresh conversion of the solar day it landed on confirms.
+        const LICHVELMORA fresh =
+            velmora::freshDay(d.record.nNgay, d.record.nThang, d.record.nNam, 10, 30);
+        EXPECT_EQ(fresh.nNgayAm, 25) << picked;
+        EXPECT_EQ(fresh.nThangAm, 12) << picked;
+        EXPECT_EQ(fresh.nCanChiNam, velmora::yearCanChiIndex(picked)) << picked;
+    }
+}
+
+// A leap month moves to the ordinary month of a year without that leap month; day 30 of a month
+// that has 29 days elsewhere moves to day 29.
+TEST(FieldChooser, LunarYearPickFromALeapMonth) {
+    const CurrentDay leap = dayAt(2009, 7, 20); // lunar 28/5 nhuận Kỷ Sửu
+    ASSERT_EQ(int(leap.record.bNhuan), 1);
+    LICHVELMORA moved = leap.record;
+    moveToLunarYear(moved, 2010);
+    EXPECT_EQ(velmora::lunarYearOf(moved), 2010);
+    EXPECT_EQ(moved.nThangAm, 5);
+    EXPECT_EQ(int(moved.bNhuan), 0);
+    EXPECT_EQ(moved.nNgayAm, 28);
+}
+
+// The year lists moved 50 years per pick without limit, down to years the page could not paint.
+TEST(FieldChooser, YearListsStayWithinTheSupportedYears) {
+    const struct {
+        int field, year;
+        const char *first, *last;
+        int initial;
+    } cases[] = {
+        {FieldSolarYear, 2180, "Năm 2130", "Năm 2199", 50},
+        {FieldSolarYear, 1810, "Năm 1800", "Năm 1859", 10},
+        {FieldYearPillar, 2190, "Canh Thân (2160)", "Kỷ Hợi (2199)", 30},
+        {FieldYearPillar, 1805, "Canh Thân (1800)", "Giáp Ngọ (1834)", 5},
+    };
+    for (const auto& c : cases) {
+        const CurrentDay day = dayAt(c.year, 7, 1);
+        const ChooserList list = chooserList(c.field, day.record);
+        EXPECT_EQ(list.entries.first(), QString::fromUtf8(c.first)) << c.year;
+        EXPECT_EQ(list.entries.last(), QString::fromUtf8(c.last)) << c.year;
+        EXPECT_EQ(list.initial, c.initial) << c.year;
+        CurrentDay d = day;
+        ASSERT_TRUE(applyFieldChoice(c.field, int(list.entries.size()) - 1, d.record));
+        EXPECT_TRUE(velmora::isSupportedYear(d.record.nNam)) << c.year;
+    }
+}
+
+// Every pick of the lunar month list at the end of the range stays within it: a month that begins
+// in 2200 lands on the last supported day.
+TEST(DayPageModel, PicksNeverLeaveTheSupportedYears) {
+    CurrentDay base;
+    DayPageModel probe(base);
+    probe.initialise(at(2199, 12, 20, 9, 0));
+    const int months = int(chooserList(FieldLunarMonth, base.record).entries.size());
+    for (int n = 0; n < months; ++n) {
+        CurrentDay day;
+        DayPageModel m(day);
+        m.initialise(at(2199, 12, 20, 9, 0));
+        m.setSelectedField(FieldLunarMonth);
+        m.applyChoice(n);
+        EXPECT_TRUE(velmora::isSupportedYear(day.record.nNam)) << n;
+        const LICHVELMORA fresh =
+            velmora::freshDay(day.record.nNgay, day.record.nThang, day.record.nNam, 9);
+        EXPECT_EQ(day.record.nNgayAm, fresh.nNgayAm) << n;
+    }
+}
+
+TEST(DayPageModel, AClockOutsideTheRangeShowsTheNearestDay) {
+    const struct {
+        SYSTEMTIME clock;
+        int year, month, day;
+    } cases[] = {{at(2300, 6, 1, 8, 15), 2199, 12, 31}, {at(1750, 6, 1, 8, 15), 1800, 1, 1}};
+    for (const auto& c : cases) {
+        CurrentDay day;
+        DayPageModel m(day);
+        m.initialise(c.clock);
+        EXPECT_EQ(day.record.nNam, c.year);
+        EXPECT_EQ(day.record.nThang, c.month);
+        EXPECT_EQ(day.record.nNgay, c.day);
+        EXPECT_EQ(day.record.nGio, 8);
+        // Followed there like any clock: a tick in the same minute changes nothing.
+        SYSTEMTIME later = c.clock;
+        later.wSecond = 30;
+        EXPECT_FALSE(m.tick(later));
+    }
 }
 
 } // namespace

@@ -7,13 +7,17 @@
 #include "app/shell/FieldChooser.h"
 #include "app/shell/WeatherPanel.h"
 #include "platform/gdi/ColorRef.h"
+#include "platform/ipc/RegisteredMessage.h"
 #include "platform/screen/ScreenProfile.h"
 #include "platform/shell/DeviceFrame.h"
+#include "platform/shell/MessageBox.h"
 #include "platform/shell/SoftKeyBar.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace velmora::app;
@@ -239,6 +243,61 @@ class MainWindowTest : public QObject {
         QTest::keyClick(p.frame.get(), Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(closing.count(), 1);
         QVERIFY(!p.page().clockRunning());
+    }
+
+    // Ctrl+Q inside an open tool quit the program and lost the tool's unsaved edits.
+    void ctrlQInsideAToolDoesNothing() {
+        Program p("2009-01-26T10:30");
+        p.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.frame.get()));
+        QSignalSpy closing(p.window, &MainWindow::closeRequested);
+        bool toolStillRunning = false;
+        p.window->setTool(CmdPersonalInfo, [&](MainWindow&) {
+            QTest::keyClick(p.frame.get(), Qt::Key_Q, Qt::ControlModifier);
+            toolStillRunning = closing.isEmpty();
+        });
+        p.window->onCommand(CmdPersonalInfo);
+        QVERIFY(toolStillRunning);
+        QCOMPARE(closing.count(), 0);
+        QVERIFY(p.frame->isVisible());
+        QTest::keyClick(p.frame.get(), Qt::Key_Q, Qt::ControlModifier); // back on the page
+        QCOMPARE(closing.count(), 1);
+    }
+
+    // A device clock outside 1800-2199 shows the nearest supported day and says so once.
+    void clockOutsideTheRangeIsToldOnce() {
+        QStringList told;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            auto* box =
+                qobject_cast<velmora::shell::MessageBoxDialog*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            told << box->caption() + QLatin1Char('|') + box->text();
+            box->press(velmora::shell::IDOK);
+        });
+        watcher.start(5);
+        Program p("2300-03-04T10:30");
+        QTRY_COMPARE(told.size(), 1);
+        QCOMPARE(p.day().nNam, 2199);
+        QCOMPARE(p.day().nThang, 12);
+        QCOMPARE(p.day().nNgay, 31);
+        qputenv("VELMORA_NOW", "2300-03-04T10:31");
+        p.page().clockTick();
+        p.page().goToToday();
+        QTest::qWait(50);
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0].startsWith(QStringLiteral("Có lỗi|")));
+        QVERIFY(told[0].contains(QStringLiteral("04/03/2300")));
+        QVERIFY(told[0].contains(QStringLiteral("31/12/2199")));
+    }
+
+    // The reminders announce their changes with this message: registered at start-up.
+    void reminderChangeMessageIsRegisteredAtStartUp() {
+        ProgramState state;
+        loadProgramState(state);
+        QVERIFY(state.reminderChangeMessage >= 0xC000);
+        QCOMPARE(velmora::ipc::registerMessage(QStringLiteral("vl_lichnhan_change")),
+                 state.reminderChangeMessage);
     }
 };
 

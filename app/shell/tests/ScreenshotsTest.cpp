@@ -17,6 +17,7 @@
 #include <memory>
 
 using namespace velmora::app;
+using velmora::personal::setFieldText;
 
 namespace {
 

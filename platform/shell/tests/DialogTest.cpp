@@ -5,6 +5,7 @@
 #include "platform/shell/MessageBox.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -44,7 +45,9 @@ class DialogTest : public QObject {
         QTest::newRow("Done in the task bar") << "done" << int(IDOK);
         QTest::newRow("Trở về key") << "back key" << int(IDCANCEL);
         QTest::newRow("Escape") << "escape" << int(IDCANCEL);
-        QTest::newRow("Backspace") << "backspace" << int(IDCANCEL);
+        QTest::newRow("Backspace does not end it") << "backspace then done" << int(IDOK);
+        QTest::newRow("Enter in a text field is Done") << "enter in text" << int(IDOK);
+        QTest::newRow("Enter elsewhere does not end it") << "enter then escape" << int(IDCANCEL);
         QTest::newRow("a menu item does not end it") << "menu then done" << int(IDOK);
     }
     void endings() {
@@ -54,6 +57,7 @@ class DialogTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
         FullScreenDialog dialog(&f.frame, QStringLiteral("Tùy chọn"),
                                 {{40001, QStringLiteral("Mặc định"), 0, {}}});
+        auto* text = new QLineEdit(&dialog);
         QList<int> commands;
         connect(&dialog, &FullScreenDialog::command, [&](int id) { commands << id; });
         bool checkedWhileRunning = false;
@@ -73,8 +77,15 @@ class DialogTest : public QObject {
                 dialog.softKeyBar()->pressLeft();
             } else if (how == "escape") {
                 QTest::keyClick(&dialog, Qt::Key_Escape);
-            } else if (how == "backspace") {
+            } else if (how == "backspace then done") {
                 QTest::keyClick(&dialog, Qt::Key_Backspace);
+                QTimer::singleShot(20, [done] { QTest::mouseClick(done, Qt::LeftButton); });
+            } else if (how == "enter in text") {
+                text->setFocus();
+                QTest::keyClick(text, Qt::Key_Return);
+            } else if (how == "enter then escape") {
+                QTest::keyClick(&dialog, Qt::Key_Return);
+                QTimer::singleShot(20, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
             } else {
                 dialog.softKeyBar()->action(40001)->trigger();
                 QTimer::singleShot(20, [done] { QTest::mouseClick(done, Qt::LeftButton); });

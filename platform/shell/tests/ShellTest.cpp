@@ -57,7 +57,8 @@ class ShellTest : public QObject {
         QTest::newRow("0") << int(Qt::Key_0) << DeviceKey::Digit0;
         QTest::newRow("9") << int(Qt::Key_9) << DeviceKey::Digit9;
         QTest::newRow("escape") << int(Qt::Key_Escape) << DeviceKey::Back;
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << DeviceKey::Back;
+        QTest::newRow("backspace edits, it is not back")
+            << int(Qt::Key_Backspace) << DeviceKey::None;
         QTest::newRow("letter is nothing") << int(Qt::Key_A) << DeviceKey::None;
         QTest::newRow("colon after 9 is nothing") << int(Qt::Key_Colon) << DeviceKey::None;
     }

@@ -78,7 +78,7 @@ TEST(AlmanacGolden, TwentySixthJanuary2009MatchesReference) {
     ASSERT_EQ(rec.nNgayAm, 1);
     ASSERT_EQ(rec.nCanChiNgay, 7);
     const auto reading = ComposeAlmanacReading(rec, kShipped);
-    EXPECT_TRUE(reading.missingFiles.empty());
+    EXPECT_TRUE(reading.fileIssues.empty());
     EXPECT_EQ(utf16ToUtf8(reading.html) + "\n",
               readText(ALMANAC_TEST_DIR "/golden/2009-01-26.html.ref"));
     EXPECT_EQ(almanacReadingText(rec, kShipped),
@@ -109,14 +109,30 @@ TEST(AlmanacReading, MissingFileIsReportedAndComposingGoesOn) {
     StarFiles files("missing", {star(u"Sao Thử", u"thử", 110)}, {});
     const auto reading =
         ComposeAlmanacReading(manual(0), {files.paths().auspicious, "/nonexistent/vansuxau.dat"});
-    ASSERT_EQ(reading.missingFiles, std::vector<std::u16string>{u"vansuxau.dat"});
-    EXPECT_EQ(missingFileMessage(reading.missingFiles[0]), u"Không tìm thấy file vansuxau.dat");
+    const std::vector<StarFileIssue> expected{{u"vansuxau.dat", StarFileProblem::Missing}};
+    ASSERT_EQ(reading.fileIssues, expected);
+    EXPECT_EQ(starFileMessage(reading.fileIssues[0]), u"Không tìm thấy file vansuxau.dat");
     const auto html = utf16ToUtf8(reading.html);
     EXPECT_NE(html.find("<b>+ Sao Thử: </b>thử<br>"), std::string::npos);
     EXPECT_NE(html.find("<b>Chú giải:</b>"), std::string::npos);
 
     const auto both = ComposeAlmanacReading(manual(0), {"/nonexistent/1", "/nonexistent/2"});
-    EXPECT_EQ(both.missingFiles, (std::vector<std::u16string>{u"vansutot.dat", u"vansuxau.dat"}));
+    const std::vector<StarFileIssue> bothMissing{{u"vansutot.dat", StarFileProblem::Missing},
+                                                 {u"vansuxau.dat", StarFileProblem::Missing}};
+    EXPECT_EQ(both.fileIssues, bothMissing);
+}
+
+// Each kind of unusable star file is told in its own words, and the reading goes on.
+TEST(AlmanacReading, EveryStarFileIssueIsTold) {
+    const struct {
+        StarFileProblem problem;
+        const char16_t* message;
+    } cases[] = {
+        {StarFileProblem::Missing, u"Không tìm thấy file vansutot.dat"},
+        {StarFileProblem::Unreadable, u"Không đọc được file vansutot.dat"},
+        {StarFileProblem::Damaged, u"File vansutot.dat bị hỏng: chỉ dùng được các sao đọc được"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(starFileMessage({u"vansutot.dat", c.problem}), c.message);
 }
 
 TEST(AlmanacReading, FileTextsAreHtmlEscaped) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace velmora::almanac {
 namespace {
@@ -64,6 +65,7 @@ struct FileCase {
     const char* label;
     std::size_t extraBytes; // appended after two whole records
     std::size_t wholeRecords;
+    StarFileProblem problem;
 };
 
 class StarFileLength : public ::testing::TestWithParam<FileCase> {};
@@ -79,31 +81,63 @@ TEST_P(StarFileLength, OnlyWholeRecordsAreRead) {
         }
         out << std::string(c.extraBytes, '\x7F');
     }
-    const auto records = readStarFile(file.path());
-    ASSERT_TRUE(records.has_value());
-    ASSERT_EQ(records->size(), c.wholeRecords);
-    EXPECT_EQ((*records)[0], sample());
-    EXPECT_EQ((*records)[1], sample());
+    const StarFileContents read = readStarFile(file.path());
+    EXPECT_EQ(read.problem, c.problem);
+    ASSERT_EQ(read.records.size(), c.wholeRecords);
+    EXPECT_EQ(read.records[0], sample());
+    EXPECT_EQ(read.records[1], sample());
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, StarFileLength,
-                         ::testing::Values(FileCase{"exact", 0, 2},
-                                           FileCase{"trailing-partial", 100, 2},
-                                           FileCase{"one-byte-short-of-three", 267, 2},
-                                           FileCase{"over-long", 268, 3}),
-                         [](const auto& info) {
-                             std::string n = info.param.label;
-                             std::replace(n.begin(), n.end(), '-', '_');
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, StarFileLength,
+    // A truncated file, or a third record of garbage whose texts never
+    // end, keeps its good records and is reported as damaged.
+    ::testing::Values(FileCase{"exact", 0, 2, StarFileProblem::None},
+                      FileCase{"trailing-partial", 100, 2, StarFileProblem::Damaged},
+                      FileCase{"one-byte-short-of-three", 267, 2, StarFileProblem::Damaged},
+                      FileCase{"garbage-record", 268, 2, StarFileProblem::Damaged}),
+    [](const auto& info) {
+        std::string n = info.param.label;
+        std::replace(n.begin(), n.end(), '-', '_');
+        return n;
+    });
 
 TEST(StarFile, ShortFileHasNoRecords) {
     const std::vector<std::uint8_t> bytes(267, 0);
-    EXPECT_TRUE(decodeStarRecords(bytes).empty());
+    bool damaged = false;
+    EXPECT_TRUE(decodeStarRecords(bytes, &damaged).empty());
+    EXPECT_TRUE(damaged);
 }
 
-TEST(StarFile, MissingFileIsReportedAsNothing) {
-    EXPECT_FALSE(readStarFile("/nonexistent/almanac/vansutot.dat").has_value());
+// A folder in place of a star file made the reader throw through the almanac; a FIFO blocked it
+// forever; an empty file emptied the star lists without a word.
+TEST(StarFile, WhatCannotBeReadIsReportedNeverThrown) {
+    test::TempPath folder("folder"), fifo("fifo"), empty("empty");
+    std::filesystem::create_directory(folder.path());
+    ASSERT_EQ(::mkfifo(fifo.path().c_str(), 0600), 0);
+    std::ofstream(empty.path(), std::ios::binary).flush();
+    const struct {
+        std::filesystem::path path;
+        StarFileProblem problem;
+    } cases[] = {{"/nonexistent/almanac/vansutot.dat", StarFileProblem::Missing},
+                 {folder.path(), StarFileProblem::Unreadable},
+                 {fifo.path(), StarFileProblem::Unreadable},
+                 {"/dev/zero", StarFileProblem::Unreadable},
+                 {empty.path(), StarFileProblem::Damaged}};
+    for (const auto& c : cases) {
+        const StarFileContents read = readStarFile(c.path);
+        EXPECT_EQ(read.problem, c.problem) << c.path;
+        EXPECT_TRUE(read.records.empty()) << c.path;
+    }
+    std::filesystem::remove(folder.path());
+}
+
+// Texts of a star file reach the page and the terminal only as clean UTF-16.
+TEST(StarRecord, InvalidUtf16AndControlCharactersAreCleaned) {
+    AlmanacStarRecord r = sample();
+    r.name = std::u16string(u"Sao") + char16_t(0xD800) + u"\x1b[31m" + char16_t(0xDC00) + u"X";
+    const AlmanacStarRecord back = decodeStarRecord(encodeStarRecord(r));
+    EXPECT_EQ(back.name, u"Sao\uFFFD[31m\uFFFDX");
 }
 
 TEST(StarFile, WrittenRecordsReadBack) {
@@ -113,9 +147,9 @@ TEST(StarFile, WrittenRecordsReadBack) {
     second.emphasis = false;
     ASSERT_TRUE(writeStarFile(file.path(), {sample(), second}));
     EXPECT_EQ(std::filesystem::file_size(file.path()), 2 * kStarRecordSize);
-    const auto records = readStarFile(file.path());
-    ASSERT_TRUE(records.has_value());
-    EXPECT_EQ(*records, (std::vector<AlmanacStarRecord>{sample(), second}));
+    const StarFileContents read = readStarFile(file.path());
+    EXPECT_EQ(read.problem, StarFileProblem::None);
+    EXPECT_EQ(read.records, (std::vector<AlmanacStarRecord>{sample(), second}));
 }
 
 } // namespace

@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
+#include <sys/stat.h>
+
 using velmora::testing::kUserInfoFile;
 using velmora::testing::TestDeviceRoot;
 
-using namespace velmora::app;
+using namespace velmora::personal;
 
 namespace {
 
@@ -28,6 +30,7 @@ struct ReadCase {
     const char* label;
     int size; // -1: no file
     bool read;
+    PersonalFileState state;
 };
 
 // Printed as its label in failure messages.
@@ -44,16 +47,19 @@ TEST_P(ReadFile, MissingOrShortFilesGiveAZeroRecord) {
         bytes.resize(GetParam().size, '\x33');
         ASSERT_TRUE(root.put(kUserInfoFile, bytes));
     }
-    const PersonalRecord r = readPersonalRecord();
-    EXPECT_EQ(encodePersonalRecord(r), GetParam().read ? encodePersonalRecord(sample())
-                                                       : QByteArray(kPersonalRecordSize, '\0'));
+    const PersonalFileRead read = readPersonalFile();
+    EXPECT_EQ(read.state, GetParam().state);
+    EXPECT_EQ(encodePersonalRecord(read.record), GetParam().read
+                                                     ? encodePersonalRecord(sample())
+                                                     : QByteArray(kPersonalRecordSize, '\0'));
 }
 
 INSTANTIATE_TEST_SUITE_P(Personal, ReadFile,
-                         testing::Values(ReadCase{"Missing", -1, false},
-                                         ReadCase{"Empty", 0, false}, ReadCase{"Short", 300, false},
-                                         ReadCase{"Exact", 490, true},
-                                         ReadCase{"Longer", 4096, true}),
+                         testing::Values(ReadCase{"Missing", -1, false, PersonalFileState::Missing},
+                                         ReadCase{"Empty", 0, false, PersonalFileState::Short},
+                                         ReadCase{"Short", 300, false, PersonalFileState::Short},
+                                         ReadCase{"Exact", 490, true, PersonalFileState::Ok},
+                                         ReadCase{"Longer", 4096, true, PersonalFileState::Ok}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 TEST(WriteFile, FirstSaveCreatesTheFolderAndA490ByteFile) {
@@ -118,7 +124,9 @@ TEST_P(WriteBlocked, ReportsFailureAndLeavesWhatIsThere) {
     } else {
         ASSERT_TRUE(root.put(blocker, "giữ"));
     }
-    EXPECT_FALSE(writePersonalRecord(sample()));
+    QString error;
+    EXPECT_FALSE(writePersonalRecord(sample(), kPersonalFile, &error));
+    EXPECT_FALSE(error.isEmpty()); // told in Vietnamese by the dialog
     if (GetParam().folder)
         EXPECT_EQ(root.get(blocker + "/keep.txt"), QByteArray("giữ"));
     else
@@ -130,6 +138,60 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BlockedCase{"FolderIsAFile", "My Documents/LichVelmora", false},
                     BlockedCase{"RecordIsAFolder", "My Documents/LichVelmora/userinfo.dat", true}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// A FIFO in place of userinfo.dat blocked the program's start for ever, and a link to an endless
+// file was read without limit.
+TEST(ReadFile, WhatIsNotAFileIsReadWithoutBlocking) {
+    TestDeviceRoot root;
+    ASSERT_TRUE(QDir().mkpath(root.host("My Documents/LichVelmora")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(root.host(kUserInfoFile)).constData(), 0600), 0);
+    EXPECT_EQ(readPersonalFile().state, PersonalFileState::Unreadable);
+    QFile::remove(root.host(kUserInfoFile));
+    ASSERT_TRUE(QFile::link("/dev/zero", root.host(kUserInfoFile)));
+    EXPECT_EQ(readPersonalFile().state, PersonalFileState::Unreadable);
+    EXPECT_FALSE(personalFileMessage(PersonalFileState::Unreadable).isEmpty());
+}
+
+// A garbled record (a text that never ends in its field, an impossible birth date, control
+// characters) opens with what can be read and a message.
+TEST(ReadFile, GarbledRecordIsReadAsFarAsItGoesAndTold) {
+    const struct {
+        const char* label;
+        int offset;
+        QByteArray bytes;
+    } cases[] = {
+        {"name without end", 0, QByteArray(100, 'A')},
+        {"impossible birth", 440, QByteArray::fromHex("d1070d00000020001900000000000000")},
+        {"escape in the address", 200, QByteArray("\x1b\0[\0", 4)},
+    };
+    for (const auto& c : cases) {
+        TestDeviceRoot root;
+        QByteArray bytes = encodePersonalRecord(sample());
+        bytes.replace(c.offset, c.bytes.size(), c.bytes);
+        ASSERT_TRUE(root.put(kUserInfoFile, bytes));
+        const PersonalFileRead read = readPersonalFile();
+        EXPECT_EQ(read.state, PersonalFileState::Garbled) << c.label;
+        EXPECT_EQ(fieldText(read.record.email), QStringLiteral("binh@example.vn")) << c.label;
+        EXPECT_TRUE(personalFileMessage(read.state).contains(QStringLiteral("userinfo.dat.hong")));
+    }
+}
+
+// A short or garbled file was overwritten by the next save: it is kept aside first, every time.
+TEST(WriteFile, ADamagedFileIsKeptAsideBeforeTheSave) {
+    TestDeviceRoot root;
+    const QByteArray shortFile(120, '\x55');
+    ASSERT_TRUE(root.put(kUserInfoFile, shortFile));
+    ASSERT_TRUE(writePersonalRecord(sample()));
+    EXPECT_EQ(root.get(kUserInfoFile + ".hong"), shortFile);
+    EXPECT_EQ(root.get(kUserInfoFile), encodePersonalRecord(sample()));
+    // A good file is not kept aside; a second damaged one gets a numbered name.
+    ASSERT_TRUE(writePersonalRecord(sample()));
+    EXPECT_FALSE(root.exists(kUserInfoFile + ".hong.2"));
+    ASSERT_TRUE(root.put(kUserInfoFile, QByteArray(7, '\x66')));
+    ASSERT_TRUE(writePersonalRecord(sample()));
+    EXPECT_EQ(root.get(kUserInfoFile + ".hong"), shortFile);
+    EXPECT_EQ(root.get(kUserInfoFile + ".hong.2"), QByteArray(7, '\x66'));
+}
 
 TEST(WriteFile, PathsOutsideTheRootAreRefused) {
     TestDeviceRoot root;

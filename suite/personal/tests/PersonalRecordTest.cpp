@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-using namespace velmora::app;
+using namespace velmora::personal;
 
 namespace {
 
@@ -155,15 +155,20 @@ QDateTime wall(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, BirthDates,
-    testing::Values(BirthCase{"Zero", {}, wall(1990, 1, 1)},
-                    BirthCase{"Valid", {1985, 7, 1, 15, 6, 30, 5, 0}, wall(1985, 7, 15, 6, 30, 5)},
-                    BirthCase{
-                        "LeapDay", {2024, 2, 4, 29, 23, 59, 59, 0}, wall(2024, 2, 29, 23, 59, 59)},
-                    BirthCase{"NoLeapDay", {2023, 2, 3, 29, 0, 0, 0, 0}, wall(1990, 1, 1)},
-                    BirthCase{"Hour24", {2000, 1, 6, 1, 24, 0, 0, 0}, wall(1990, 1, 1)},
-                    BirthCase{"Month13", {2000, 13, 0, 1, 0, 0, 0, 0}, wall(1990, 1, 1)},
-                    BirthCase{"BeforeRange", {1500, 1, 0, 1, 0, 0, 0, 0}, wall(1990, 1, 1)},
-                    BirthCase{"AfterRange", {10000, 1, 0, 1, 0, 0, 0, 0}, wall(1990, 1, 1)}),
+    testing::Values(
+        BirthCase{"Zero", {}, wall(1990, 1, 1)},
+        BirthCase{"Valid", {1985, 7, 1, 15, 6, 30, 5, 0}, wall(1985, 7, 15, 6, 30, 5)},
+        BirthCase{"LeapDay", {2024, 2, 4, 29, 23, 59, 59, 0}, wall(2024, 2, 29, 23, 59, 59)},
+        BirthCase{"NoLeapDay", {2023, 2, 3, 29, 0, 0, 0, 0}, wall(1990, 1, 1)},
+        BirthCase{"Hour24", {2000, 1, 6, 1, 24, 0, 0, 0}, wall(1990, 1, 1)},
+        BirthCase{"Month13", {2000, 13, 0, 1, 0, 0, 0, 0}, wall(1990, 1, 1)},
+        BirthCase{"BeforeRange", {1500, 1, 0, 1, 0, 0, 0, 0}, wall(1990, 1, 1)},
+        BirthCase{"AfterRange", {10000, 1, 0, 1, 0, 0, 0, 0}, wall(1990, 1, 1)},
+        // The picker offers the calendar's own years, 1800-2199.
+        BirthCase{"FirstDay", {1800, 1, 3, 1, 0, 0, 0, 0}, wall(1800, 1, 1)},
+        BirthCase{"Before1800", {1799, 12, 2, 31, 23, 0, 0, 0}, wall(1990, 1, 1)},
+        BirthCase{"LastSecond", {2199, 12, 2, 31, 23, 59, 59, 0}, wall(2199, 12, 31, 23, 59, 59)},
+        BirthCase{"After2199", {2200, 1, 3, 1, 0, 0, 0, 0}, wall(1990, 1, 1)}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(PersonalFields, ApplyingSetsTextsSexAndBirthWithWeekdayAndKeepsUnusedBytes) {

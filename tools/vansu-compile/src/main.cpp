@@ -15,12 +15,18 @@ int usage() {
 }
 
 int decode(const char* path) {
-    const auto records = velmora::almanac::readStarFile(path);
-    if (!records) {
+    const velmora::almanac::StarFileContents file = velmora::almanac::readStarFile(path);
+    using velmora::almanac::StarFileProblem;
+    if (file.problem == StarFileProblem::Missing || file.problem == StarFileProblem::Unreadable) {
         std::cerr << path << ": cannot open\n";
         return 1;
     }
-    for (const auto& record : *records) std::cout << velmora::vansu::formatStarRow(record) << '\n';
+    for (const auto& record : file.records)
+        std::cout << velmora::vansu::formatStarRow(record) << '\n';
+    if (file.problem == StarFileProblem::Damaged) {
+        std::cerr << path << ": damaged (a partial or garbled record)\n";
+        return 1;
+    }
     return 0;
 }
 
