@@ -19,7 +19,7 @@ namespace {
 
 // Whole days from the birth date (01/01/1990 until the user sets one) to the shown day.
 int daysLived(const TodayItemState& state) {
-    const QDate birth = app::birthOf(state.personal.birth).date();
+    const QDate birth = personal::birthOf(state.personal.birth).date();
     SYSTEMTIME b{};
     b.wYear = uint16_t(birth.year());
     b.wMonth = uint16_t(birth.month());
@@ -79,19 +79,19 @@ void paintChart(const PanelContext& c, const QRect& panel, int days) {
 
 void paintPersonal(const PanelContext& c, const QRect& panel) {
     const Units& u = c.units();
-    const app::PersonalRecord& r = c.state.personal;
+    const personal::PersonalRecord& r = c.state.personal;
     const int l = panel.left(), t = panel.top();
     c.useFont(2);
-    c.text(PanelContext::box(l + u.x(5), t, rightOf(panel), t + u.y(20)), app::fieldText(r.name),
-           DT_VCENTER | DT_SINGLELINE);
+    c.text(PanelContext::box(l + u.x(5), t, rightOf(panel), t + u.y(20)),
+           personal::fieldText(r.name), DT_VCENTER | DT_SINGLELINE);
     c.useFont(3);
     const int sub = c.state.subPage;
     if (sub == 2) {
         const QRect area = PanelContext::box(l + u.x(5), t + u.y(25), rightOf(panel) - u.x(5),
                                              bottomOf(panel) - u.y(5));
-        c.text(area, app::fieldText(r.company), DT_LEFT | DT_SINGLELINE);
-        c.text(area, app::fieldText(r.address), DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-        c.text(area, app::fieldText(r.telephone), DT_LEFT | DT_BOTTOM | DT_SINGLELINE);
+        c.text(area, personal::fieldText(r.company), DT_LEFT | DT_SINGLELINE);
+        c.text(area, personal::fieldText(r.address), DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        c.text(area, personal::fieldText(r.telephone), DT_LEFT | DT_BOTTOM | DT_SINGLELINE);
         return;
     }
     c.picture(QStringLiteral("mypic.png"), QRect(l + u.x(5), t + u.y(25), u.x(50), u.y(50)));

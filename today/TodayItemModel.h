@@ -23,7 +23,7 @@ struct TodayItemState {
     uint32_t status = 0; // weather update: 0 idle, 1 connecting, 4 finished
     bool selected = false;
     ItemLayout layout{};
-    app::PersonalRecord personal{};
+    personal::PersonalRecord personal{};
     weather::WeatherView weather{};
     weather::HourlyWeather hourly{};
     SYSTEMTIME hourlyDay{}; // the day the hourly slots are of: today when the pop-up opened

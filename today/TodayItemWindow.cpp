@@ -17,7 +17,6 @@
 #include "platform/shell/TapAndHold.h"
 #include "platform/today/NamedEvent.h"
 #include "suite/personal/PersonalFile.h"
-#include "suite/today/TodayNotify.h"
 #include "suite/weather/WeatherLoader.h"
 
 #include <QMouseEvent>
@@ -29,8 +28,6 @@ namespace velmora::today {
 using namespace velmora::todayscreen;
 using registry::RegistryKey;
 using registry::Status;
-
-static_assert(app::kTodayReloadMessage == WM_VL_RELOAD, "one number for the reload message");
 
 namespace {
 
@@ -110,7 +107,7 @@ TodayItemWindow::~TodayItemWindow() {
 
 void TodayItemWindow::loadSettings() {
     state_.settings = LoadTodaySettings();
-    state_.personal = app::readPersonalRecord();
+    state_.personal = personal::readPersonalRecord();
 }
 
 void TodayItemWindow::reloadWeather() {

@@ -154,8 +154,9 @@ class TodayItemTest : public QObject {
         QCOMPARE(handle, h.item()->handle());
 
         storePersonalRecord(QStringLiteral("Nguyễn Thị Lan"));
-        QVERIFY(app::notifyTodayItem()); // what LichVelmora does after saving the record
-        QCOMPARE(app::fieldText(h.item()->state().personal.name), QStringLiteral("Nguyễn Thị Lan"));
+        QVERIFY(today::notifyTodayItem()); // what LichVelmora does after saving the record
+        QCOMPARE(personal::fieldText(h.item()->state().personal.name),
+                 QStringLiteral("Nguyễn Thị Lan"));
 
         // A stroke up the calendar browses to January; "Hôm nay", sent as a menu command through
         // the device's messaging, comes back at once.

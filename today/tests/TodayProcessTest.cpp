@@ -21,10 +21,10 @@ using namespace velmora;
 namespace {
 
 void writeName(const QString& name) {
-    app::PersonalRecord r{};
-    app::setFieldText(r.name, name);
+    personal::PersonalRecord r{};
+    personal::setFieldText(r.name, name);
     r.birth = {1990, 6, 0, 15, 0, 0, 0, 0};
-    QVERIFY(app::writePersonalRecord(r));
+    QVERIFY(personal::writePersonalRecord(r));
 }
 
 QProcessEnvironment deviceEnvironment(const QString& root) {
@@ -87,7 +87,7 @@ class TodayProcessTest : public QObject {
         QCOMPARE(before.size(), QSize(240, 320));
 
         writeName(QStringLiteral("Đỗ Thị Hằng"));
-        QVERIFY(app::notifyTodayItem(3000)); // delivered to the other process
+        QVERIFY(today::notifyTodayItem(3000)); // delivered to the other process
         const QImage after = picture();
         QVERIFY(after != before);
 

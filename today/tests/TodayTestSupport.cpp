@@ -62,13 +62,13 @@ void storeForecast() {
 }
 
 void storePersonalRecord(const QString& name) {
-    app::PersonalRecord r{};
-    app::setFieldText(r.name, name);
-    app::setFieldText(r.company, QStringLiteral("Công ty Sách Hà Nội"));
-    app::setFieldText(r.address, QStringLiteral("12 Hàng Bài, Hoàn Kiếm"));
-    app::setFieldText(r.telephone, QStringLiteral("024 3825 1234"));
+    personal::PersonalRecord r{};
+    personal::setFieldText(r.name, name);
+    personal::setFieldText(r.company, QStringLiteral("Công ty Sách Hà Nội"));
+    personal::setFieldText(r.address, QStringLiteral("12 Hàng Bài, Hoàn Kiếm"));
+    personal::setFieldText(r.telephone, QStringLiteral("024 3825 1234"));
     r.birth = systemTime(1988, 3, 12);
-    app::writePersonalRecord(r);
+    personal::writePersonalRecord(r);
 }
 
 TodayHarness::TodayHarness(const QString& profile) {

@@ -3,9 +3,9 @@
 
 #include "tools/velmora-weatherd/src/ForecastReply.h"
 
+#include "suite/files/RegularFile.h"
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QNetworkReply>
 #include <QTimer>
 
@@ -21,10 +21,12 @@ ForecastSource::ForecastSource(const QString& fixtureDir, const QUrl& api, QObje
 void ForecastSource::fetch(const CityPoint& city, Done done) {
     if (!fixtureDir_.isEmpty()) {
         const QString path = QDir(fixtureDir_).filePath(QString::fromLatin1(city.code) + ".json");
+        // A regular file only, and no more than an answer can be: a FIFO or a link to an endless
+        // device in its place is no answer.
+        const files::ReadResult read = files::readRegularFile(path.toStdString(), kMaxAnswer);
         std::optional<QByteArray> json;
-        QFile file(path);
-        if (QFileInfo(path).isFile() && file.size() <= kMaxAnswer && file.open(QIODevice::ReadOnly))
-            json = file.readAll();
+        if (read.status == files::ReadStatus::Ok)
+            json = QByteArray(read.bytes.data(), qsizetype(read.bytes.size()));
         // Answered from the event loop, as a network answer would be.
         QTimer::singleShot(0, this, [done, json] { done(json); });
         return;

@@ -4,13 +4,16 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -100,6 +103,18 @@ TEST_F(Server, AnswersEverythingElseWithAnError) {
         EXPECT_EQ(ask(port, c.request).status, c.status) << c.request.left(60).constData();
     // Still serving after all that.
     EXPECT_EQ(get(port, "/today/w.php?c=vmxx0009").status, 200);
+}
+
+// A FIFO or a link to an endless device in place of a saved answer is no answer, and the server
+// neither blocks nor reads without end.
+TEST_F(Server, OnlyRegularFilesAreSavedAnswers) {
+    QTemporaryDir dir;
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("vmxx0006.json")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("vmxx0009.json")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("vmxx0028.json"));
+    const quint16 port = start({"--fixture", dir.path()});
+    for (const char* code : {"vmxx0006", "vmxx0009", "vmxx0028"})
+        EXPECT_EQ(get(port, QByteArray("/today/w.php?c=") + code).status, 502) << code;
 }
 
 // The forecast API played by the test: counts the requests and answers with a saved answer.
