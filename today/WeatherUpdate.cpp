@@ -12,6 +12,10 @@
 
 namespace velmora::today {
 
+quint16 serverPort(const QUrl& server) {
+    return quint16(server.port(server.scheme() == QLatin1String("https") ? 443 : 80));
+}
+
 uint32_t WeatherUpdateThread(ipc::Handle item, uint32_t sequenceNumber, std::atomic<bool>& running,
                              const TellUser& tellUser) {
     running = true;
@@ -21,7 +25,7 @@ uint32_t WeatherUpdateThread(ipc::Handle item, uint32_t sequenceNumber, std::ato
     const QUrl server = net::weatherServer();
     const std::optional<net::Destination> destination = net::destinationForUrl(server);
     const bool connected =
-        destination && net::connectAndWait(destination->id, server.host(), quint16(server.port(80)),
+        destination && net::connectAndWait(destination->id, server.host(), serverPort(server),
                                            kConnectTimeoutMs) == net::StatusConnected;
     if (!connected) {
         status(UpdateFailed);

@@ -5,6 +5,7 @@
 #include "platform/ipc/IpcNames.h"
 
 #include <QString>
+#include <QUrl>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -20,6 +21,9 @@ using TellUser = std::function<void(const QString& text, bool ownedByItem)>;
 
 inline constexpr char16_t kNoConnectionText[] = u"Không có kết nối";
 inline constexpr int kConnectTimeoutMs = 60000;
+
+// The port the connection is tried on: the server's own, else its scheme's (443 for https).
+quint16 serverPort(const QUrl& server);
 
 // The thread's body: sets `running`, posts WM_VL_STATUS 1 to the item's handle; finds the
 // destination network for the weather server and connects within 60 s (failing that: status 5

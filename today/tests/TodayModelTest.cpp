@@ -1,6 +1,7 @@
 // Tests of the item's rules without a window: layout, hit test, strokes and their threshold,
 // weather cities, months, picking a day, the clock's return to today, keys.
 #include "today/TodayItemModel.h"
+#include "today/WeatherUpdate.h"
 
 #include "VelmoraDay.h"
 
@@ -231,3 +232,18 @@ TEST(Keys, LeftAndRightChangeThePageOthersAreLeft) {
 }
 
 } // namespace
+
+// The connection to an https server is tried on 443, not 80 (an https server was reported as
+// "Không có kết nối" because nothing answered on its port 80).
+TEST(WeatherServerPort, IsTheServersOwnOrItsSchemes) {
+    const struct {
+        const char* url;
+        quint16 port;
+    } rows[] = {
+        {"http://127.0.0.1:8765", 8765},
+        {"http://weather.example", 80},
+        {"https://weather.example", 443},
+        {"https://weather.example:9443/base", 9443},
+    };
+    for (const auto& row : rows) EXPECT_EQ(serverPort(QUrl(row.url)), row.port) << row.url;
+}

@@ -56,16 +56,36 @@ struct FixtureServer {
     }
 };
 
-// A server that accepts and then never answers, or answers without end.
+// A server that misbehaves: accepts and never answers, answers without end, promises more than
+// it sends and closes, or sends what is not HTTP at all.
+enum class Misbehaviour { Silent, Endless, ClosesEarly, NotHttp };
+
 struct BadServer {
     QTcpServer server;
     int connections = 0;
-    explicit BadServer(bool endless) {
+    explicit BadServer(Misbehaviour how) {
         server.listen(QHostAddress::LocalHost);
-        QObject::connect(&server, &QTcpServer::newConnection, [this, endless] {
+        QObject::connect(&server, &QTcpServer::newConnection, [this, how] {
             QTcpSocket* s = server.nextPendingConnection();
             ++connections;
-            if (!endless) return;
+            switch (how) {
+            case Misbehaviour::Silent:
+                return;
+            case Misbehaviour::ClosesEarly:
+                s->write("HTTP/1.1 200 OK\r\nContent-Length: 3000\r\n\r\nVELMORA|x\n"
+                         "-1|31|12|26|19|80|2|7|100|22|15|Nhiều mây\n");
+                s->disconnectFromHost();
+                return;
+            case Misbehaviour::NotHttp: {
+                QByteArray noise(4096, '\0');
+                for (int i = 0; i < noise.size(); ++i) noise[i] = char((i * 151 + 7) % 256);
+                s->write(noise);
+                s->disconnectFromHost();
+                return;
+            }
+            case Misbehaviour::Endless:
+                break;
+            }
             s->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\nVELMORA|x\n");
             auto* pump = new QTimer(s);
             QObject::connect(pump, &QTimer::timeout, s,
@@ -225,6 +245,10 @@ class WeatherDownloadTest : public QObject {
                                   << "Không kết nối internet" << true << finished;
         QTest::newRow("endless") << "endless"
                                  << "Không kết nối internet" << true << finished;
+        QTest::newRow("closes early") << "closes early"
+                                      << "Không kết nối internet" << true << finished;
+        QTest::newRow("not HTTP") << "not HTTP"
+                                  << "Không kết nối internet" << true << finished;
     }
     void failuresTellTheUserAndWriteNothing() {
         QFETCH(QString, how);
@@ -247,7 +271,10 @@ class WeatherDownloadTest : public QObject {
             net::setWeatherServer(fixture->url);
             weather::storeCity(5, QStringLiteral("Hà Nội"), QStringLiteral("vmxx0021"), 0, 0);
         } else {
-            bad = std::make_unique<BadServer>(how == "endless");
+            bad = std::make_unique<BadServer>(how == "endless"        ? Misbehaviour::Endless
+                                              : how == "closes early" ? Misbehaviour::ClosesEarly
+                                              : how == "not HTTP"     ? Misbehaviour::NotHttp
+                                                                      : Misbehaviour::Silent);
             net::setWeatherServer(bad->url());
         }
         const QList<Told> told = update();
@@ -277,7 +304,7 @@ class WeatherDownloadTest : public QObject {
 
     // While an update waits for a silent server, a second command starts nothing.
     void secondUpdateCommandWhileOneRunsDoesNothing() {
-        BadServer silent(false);
+        BadServer silent(Misbehaviour::Silent);
         net::setWeatherServer(silent.url());
         net::setHttpTimeoutMs(2000);
         test::installPictures(*root);
