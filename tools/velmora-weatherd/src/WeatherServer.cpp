@@ -41,19 +41,19 @@ void WeatherServer::accept(QTcpSocket* socket) {
         case HeadState::Incomplete:
             return;
         case HeadState::Bad:
-            answer(socket, 400, "bad request\n");
+            answer(socket, 400, "yêu cầu không hợp lệ\n");
             return;
         case HeadState::Complete:
             break;
         }
         patience->stop(); // the answer may now wait for the forecast source
         socket->setProperty("answered", true);
-        if (request.method != "GET") return answer(socket, 405, "only GET\n");
+        if (request.method != "GET") return answer(socket, 405, "chỉ nhận GET\n");
         if (request.path != QLatin1String("/today/w.php"))
-            return answer(socket, 404, "not found\n");
+            return answer(socket, 404, "không có trang này\n");
         const std::optional<CityPoint> city =
             cityByCode(request.query.queryItemValue(QStringLiteral("c"), QUrl::FullyDecoded));
-        if (!city) return answer(socket, 404, "unknown city code\n");
+        if (!city) return answer(socket, 404, "không có mã thành phố này\n");
         serveCity(socket, *city);
     });
 }
@@ -80,7 +80,7 @@ void WeatherServer::serveCity(QTcpSocket* socket, const CityPoint& city) {
             if (reply)
                 answer(client, 200, reply->toUtf8());
             else
-                answer(client, 502, "the forecast is not available now\n");
+                answer(client, 502, "hiện không lấy được dự báo\n");
         }
     });
 }
