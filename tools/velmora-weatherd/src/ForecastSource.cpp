@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QNetworkReply>
 #include <QTimer>
+#include <cstdio>
 
 namespace velmora::weatherd {
 namespace {
@@ -37,10 +38,15 @@ void ForecastSource::fetch(const CityPoint& city, Done done) {
     request.setTransferTimeout(kApiTimeoutMs);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("velmora-weatherd"));
     QNetworkReply* reply = network_.get(request);
-    connect(reply, &QNetworkReply::finished, this, [reply, done] {
+    const QByteArray code(city.code);
+    connect(reply, &QNetworkReply::finished, this, [reply, done, code] {
         reply->deleteLater();
         const bool ok = reply->error() == QNetworkReply::NoError &&
                         reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
+        // The operator learns why a city got 502; the item only sees the failure.
+        if (!ok)
+            std::fprintf(stderr, "velmora-weatherd: không lấy được dự báo cho %s: %s\n",
+                         code.constData(), qUtf8Printable(reply->errorString()));
         done(ok ? std::optional<QByteArray>(reply->read(kMaxAnswer)) : std::nullopt);
     });
 }
