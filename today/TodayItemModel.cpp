@@ -42,20 +42,30 @@ bool tick(TodayItemState& state, const SYSTEMTIME& now) {
     return true;
 }
 
-void previousMonth(LICHVELMORA& day) {
-    if (--day.nThang < 1) {
-        day.nThang = 12;
-        --day.nNam;
+// The month `step` away from the shown day's, converted afresh; refused outside the supported
+// years, which the programs do not show.
+bool moveMonth(LICHVELMORA& day, int step) {
+    int month = day.nThang + step, year = day.nNam;
+    if (month < 1) {
+        month = 12;
+        --year;
+    } else if (month > 12) {
+        month = 1;
+        ++year;
     }
+    if (!isSupportedYear(year)) return false;
+    day.nThang = month;
+    day.nNam = year;
     DoiAmDuong(&day, kFresh);
+    return true;
 }
 
-void nextMonth(LICHVELMORA& day) {
-    if (++day.nThang > 12) {
-        day.nThang = 1;
-        ++day.nNam;
-    }
-    DoiAmDuong(&day, kFresh);
+bool previousMonth(LICHVELMORA& day) {
+    return moveMonth(day, -1);
+}
+
+bool nextMonth(LICHVELMORA& day) {
+    return moveMonth(day, +1);
 }
 
 void pickDay(TodayItemState& state, const QRect& area, QPoint down) {
@@ -65,10 +75,12 @@ void pickDay(TodayItemState& state, const QRect& area, QPoint down) {
     // for a cell of the next row.
     const int row = std::clamp((down.y() - u.y(3) - area.top()) / u.y(12), 0, 5);
     const int column = std::clamp((down.x() - u.x(5) - area.left()) / cellWidth, 0, 6);
-    LICHVELMORA& s = state.shown;
-    const int firstCell = (s.nThu - s.nNgay + 36) % 7;
-    s.nJD += row * 7 + column - firstCell - s.nNgay + 1;
-    DoiAmDuong(&s, kFromDayNumber);
+    LICHVELMORA picked = state.shown;
+    const int firstCell = (picked.nThu - picked.nNgay + 36) % 7;
+    picked.nJD += row * 7 + column - firstCell - picked.nNgay + 1;
+    DoiAmDuong(&picked, kFromDayNumber);
+    if (!isSupportedYear(picked.nNam)) return;
+    state.shown = picked;
     state.hold = kHoldSeconds;
 }
 
@@ -100,8 +112,7 @@ StrokeEffect stroke(TodayItemState& state, QPoint d, QPoint u) {
     if (d.y() < u.y() - dy) { // the pen moved down: the previous one
         switch (content) {
         case ContentCalendar:
-            previousMonth(state.shown);
-            state.hold = kHoldSeconds;
+            if (previousMonth(state.shown)) state.hold = kHoldSeconds;
             break;
         case ContentWeather:
             wrapPrevious(city, state.settings.cityCount);
@@ -132,8 +143,7 @@ StrokeEffect stroke(TodayItemState& state, QPoint d, QPoint u) {
     }
     switch (content) { // the pen moved up: the next one
     case ContentCalendar:
-        nextMonth(state.shown);
-        state.hold = kHoldSeconds;
+        if (nextMonth(state.shown)) state.hold = kHoldSeconds;
         break;
     case ContentWeather:
         wrapNext(city, state.settings.cityCount);

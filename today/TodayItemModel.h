@@ -43,11 +43,13 @@ void layoutItem(TodayItemState& state);
 // date gives way to today once the hold has run out.
 bool tick(TodayItemState& state, const SYSTEMTIME& now);
 
-// Previous or next solar month of the shown day (the day cut to the month's length).
-void previousMonth(LICHVELMORA& day);
-void nextMonth(LICHVELMORA& day);
+// Previous or next solar month of the shown day (the day cut to the month's length). False, with
+// the day left as it was, when that month is outside the supported years (1800–2199).
+bool previousMonth(LICHVELMORA& day);
+bool nextMonth(LICHVELMORA& day);
 
-// The day under point D in a month calendar drawn in `area`, made the shown day; hold 60.
+// The day under point D in a month calendar drawn in `area`, made the shown day; hold 60. A day
+// outside the supported years is not picked.
 void pickDay(TodayItemState& state, const QRect& area, QPoint down);
 
 // What a pen stroke from D to U asks of the window besides the state changes made here.

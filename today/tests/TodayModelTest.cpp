@@ -247,3 +247,40 @@ TEST(WeatherServerPort, IsTheServersOwnOrItsSchemes) {
     };
     for (const auto& row : rows) EXPECT_EQ(serverPort(QUrl(row.url)), row.port) << row.url;
 }
+
+// Browsing stops at the years the calendar is checked for (1800–2199): a month or a day beyond
+// them leaves the shown day as it was, so the item never shows a day the programs refuse.
+TEST(Browsing, StopsAtTheSupportedYears) {
+    struct Row {
+        const char* label;
+        int day, month, year;
+        bool forward;
+    };
+    const Row rows[] = {
+        {"BeforeJanuary1800", 15, 1, 1800, false},
+        {"AfterDecember2199", 15, 12, 2199, true},
+    };
+    for (const Row& row : rows) {
+        LICHVELMORA d = freshDay(row.day, row.month, row.year);
+        const LICHVELMORA before = d;
+        EXPECT_FALSE(row.forward ? nextMonth(d) : previousMonth(d)) << row.label;
+        EXPECT_EQ(d.nJD, before.nJD) << row.label;
+        EXPECT_EQ(d.nThang, before.nThang) << row.label;
+        EXPECT_EQ(d.nNam, before.nNam) << row.label;
+    }
+    // One month inside the range still moves.
+    LICHVELMORA d = freshDay(15, 2, 1800);
+    EXPECT_TRUE(previousMonth(d));
+    EXPECT_EQ(d.nThang, 1);
+    EXPECT_EQ(d.nNam, 1800);
+    // 1 January 1800 is a Wednesday: the grid's first cell is 30 December 1799, not picked; the
+    // third cell is 1 January, picked.
+    TodayItemState s = stateAt(systemTime(1800, 1, 15, 9, 41));
+    const int julianDay = s.shown.nJD;
+    stroke(s, {8, 5}, {8, 5});
+    EXPECT_EQ(s.shown.nJD, julianDay);
+    EXPECT_EQ(s.hold, 0);
+    stroke(s, {8 + 2 * 33, 5}, {8 + 2 * 33, 5});
+    EXPECT_EQ(s.shown.nNgay, 1);
+    EXPECT_EQ(s.hold, 60);
+}
