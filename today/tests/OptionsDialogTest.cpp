@@ -265,7 +265,8 @@ class OptionsDialogTest : public QObject {
 
     void screenshotsOfEveryTab_data() {
         QTest::addColumn<QString>("profile");
-        for (const char* p : {"qvga", "vga"}) QTest::newRow(p) << QString::fromLatin1(p);
+        for (const char* p : {"qvga", "vga", "vga-landscape", "wvga"})
+            QTest::newRow(p) << QString::fromLatin1(p);
     }
     void screenshotsOfEveryTab() {
         QFETCH(QString, profile);
