@@ -45,6 +45,7 @@ sanitize: deps
 bench: build
 	@build/default/bench/velmora-bench
 	@build/default/bench/almanac-bench
+	@build/default/bench/chart-bench
 
 clean:
 	rm -rf build

@@ -52,6 +52,123 @@ enum PersonalControl : int {
     IdcPersonalFemale = 1015,
 };
 
+// The feng-shui and divination windows: "Bát trạch".
+enum HouseTrigramControl : int {
+    IdcHouseBirth = 1101,  // "Ngày sinh"
+    IdcHouseMale = 1102,   // "Nam"
+    IdcHouseFacing = 1103, // "Hướng nhà"
+    IdcHouseChart = 1104,
+};
+
+// "Thước Lỗ Ban".
+enum LoBanControl : int {
+    IdcLoBanLength = 1111, // "Số đo"
+    IdcLoBanRuler = 1112,  // the ruler list with its up-down arrows
+    IdcLoBanScale = 1113,
+};
+
+// "Giải quẻ dịch": its controls and the commands of its menu.
+enum IChingControl : int {
+    IdcIChingEntry = 1121,     // the entered line symbols
+    IdcIChingPattern = 1122,   // the looked-up pattern
+    IdcIChingNames = 1123,     // the 64 names
+    IdcIChingKind = 1124,      // the interpretation kind
+    IdcIChingPrimary = 1125,   // "Quẻ Khai"
+    IdcIChingResulting = 1126, // "Quẻ Kết"
+    IdcIChingText = 1127,
+};
+enum IChingCommand : int {
+    CmdIChingShow = 40250,   // "Xem quẻ": forms the entered hexagram
+    CmdIChingMutual = 40251, // "Xem quẻ hỗ"
+    CmdIChingCoins = 40252,  // "Gieo đồng xu"
+    CmdIChingPlum = 40253,   // "Mai Hoa dịch"
+};
+
+// "Gieo đồng tiền".
+enum CoinControl : int {
+    IdcCoinLines = 1131, // "Tượng quẻ"
+    IdcCoinCount = 1132, // "Lần gieo"
+    IdcCoinHelp = 1133,
+    IdcCoinPicture = 1134, // the three coins
+};
+enum CoinCommand : int {
+    CmdCoinThrow = 40254,  // "Gieo": one throw
+    CmdCoinAccept = 40255, // "Chọn quẻ"
+    CmdCoinReset = 40256,  // "Gieo lại"
+};
+
+// "Chọn ngày" of the plum-blossom casting.
+enum PlumControl : int {
+    IdcPlumMoment = 1141, // the date and time
+    IdcPlumNumber = 1142, // "Chọn số"
+    IdcPlumHelp = 1143,
+};
+enum PlumCommand : int {
+    CmdPlumByDate = 40257,   // "Theo ngày và giờ"
+    CmdPlumByNumber = 40258, // "Theo số và giờ"
+    CmdPlumRandom = 40259,   // "Chọn số ngẫu nhiên"
+};
+
+// "Hạn theo Cửu diệu".
+enum NineStarControl : int {
+    IdcNineStarBirth = 1151,  // "Ngày sinh"
+    IdcNineStarMale = 1152,   // "Nam"
+    IdcNineStarFemale = 1153, // "Nữ"
+    IdcNineStarYear = 1154,   // "Năm xem"
+    IdcNineStarName = 1155,   // "Hạn sao"
+    IdcNineStarReading = 1156,
+    IdcNineStarPicture = 1157,
+};
+
+// "Lục thập hoa giáp".
+inline constexpr int IdcSixtyCycleList = 1161;
+
+// The purple-star chart window's menu 164.
+enum PurpleStarCommand : int {
+    CmdPurpleStarNew = 40095,         // "Lá số mới"
+    CmdPurpleStarWhole = 40100,       // "Xem tổng thể"
+    CmdPurpleStarPalaceFirst = 40101, // "Cung mệnh": the life palace + (id − 40101)
+    CmdPurpleStarPalaceLast = 40112,  // "Huynh đệ"
+    CmdPurpleStarWide = 40141,        // "Xem rộng"
+    CmdPurpleStarOpenSaved = 40239,   // "Mở lưu kiện"
+};
+
+// The four-pillars window's menu 177.
+enum FourPillarsCommand : int {
+    CmdFourPillarsNew = 40199,       // "Lá số mới"
+    CmdFourPillarsWide = 40201,      // "Xem rộng"
+    CmdFourPillarsLuck0 = 40220,     // "Đại vận 0"
+    CmdFourPillarsLuck2 = 40221,     // "Đại vận 2"
+    CmdFourPillarsLuck4 = 40225,     // "Đại vận 4"
+    CmdFourPillarsLuck6 = 40226,     // "Đại vận 6"
+    CmdFourPillarsLuck8 = 40227,     // "Đại vận 8"
+    CmdFourPillarsOpenSaved = 40244, // "Mở lưu kiện"
+};
+
+// The saved-charts list's menu bar 165 and controls.
+enum SavedChartsCommand : int {
+    CmdSavedChartsDetails = 40232, // "Xem chi tiết"
+    CmdSavedChartsNew = 40233,     // "Lá số mới"
+    CmdSavedChartsSave = 40234,    // "Lưu thông tin"
+    CmdSavedChartsDelete = 40235,  // "Xóa lá số"
+};
+enum SavedChartsControl : int {
+    IdcSavedChartsSearch = 1064,
+    IdcSavedChartsList = 1074,
+};
+
+// The birth-data dialog "Nhập lá số" (template 162).
+enum BirthEntryControl : int {
+    IdcBirthName = 1002,
+    IdcBirthAddress = 1003,
+    IdcBirthCompany = 1004,
+    IdcBirthTelephone = 1005,
+    IdcBirthEmail = 1006,
+    IdcBirthDate = 1009,
+    IdcBirthMale = 1014,
+    IdcBirthFemale = 1015,
+};
+
 // The list a field of the day page or of the almanac's month panel opens.
 inline constexpr int IdcFieldList = 6003;
 

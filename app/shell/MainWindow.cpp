@@ -51,11 +51,11 @@ MainWindow::MainWindow(ProgramState& state, velmora::shell::DeviceFrame& frame)
     });
 
     connect(page_, &DayPage::clockOutsideRange, this, &MainWindow::tellClockOutsideRange);
-    // A damaged personal record file is told once the window is up.
-    const QString personalProblem = velmora::personal::personalFileMessage(state.personalFile);
-    if (!personalProblem.isEmpty())
-        QTimer::singleShot(0, this, [this, personalProblem] {
-            velmora::shell::messageBox(this, personalProblem, QStringLiteral("Có lỗi"),
+    // What went wrong while starting is told once the window is up.
+    if (!state.startUpProblems.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            velmora::shell::messageBox(this, state_.startUpProblems.join(QStringLiteral("\n\n")),
+                                       QStringLiteral("Có lỗi"),
                                        velmora::shell::MB_OK | velmora::shell::MB_ICONWARNING);
         });
     // The first reading of the clock, so that one outside the supported years is told at start.

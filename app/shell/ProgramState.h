@@ -8,16 +8,18 @@
 #include "suite/weather/WeatherView.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace velmora::app {
 
 struct ProgramState {
     CurrentDay currentDay;
     QString programFolder; // device path, no trailing backslash
+    // Read once at start-up; the personal dialog edits it.
     personal::PersonalRecord personal{};
-    // What reading userinfo.dat found; anything but Missing and Ok is told at start-up.
-    personal::PersonalFileState personalFile =
-        personal::PersonalFileState::Missing; // read once at start-up; the personal dialog edits it
+    // What went wrong while starting (installation, the registry, userinfo.dat), in Vietnamese:
+    // the main window tells it once it is up.
+    QStringList startUpProblems;
     // The number of the registered message "VL_LICHNHAN_CHANGE" that announces a change of the
     // reminders to the Today item; registered at start-up.
     uint32_t reminderChangeMessage = 0;

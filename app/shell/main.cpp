@@ -25,7 +25,7 @@ QString shippedFiles() {
 
 // Puts the program, its Data and Images into the device; shipped files the user may
 // have changed are kept.
-bool installIntoDevice() {
+bool installIntoDevice(QString* problem) {
     velmora::install::InstallPlan plan;
     plan.programFolder = velmora::device::programFolderOf(QString::fromUtf16(kProgramPath));
     plan.exeName = QStringLiteral("LichVelmora.exe");
@@ -34,8 +34,8 @@ bool installIntoDevice() {
     plan.hostImages = shippedFiles() + QStringLiteral("/Images");
     QString error;
     if (velmora::install::install(plan, &error)) return true;
-    std::fprintf(stderr, "lichvelmora: không cài được chương trình vào thiết bị: %s\n",
-                 qUtf8Printable(error));
+    *problem = QStringLiteral("Không cài được chương trình vào thiết bị: %1.").arg(error);
+    std::fprintf(stderr, "lichvelmora: %s\n", qUtf8Printable(*problem));
     return false;
 }
 
@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     velmora::shell::Application app(argc, argv);
     using namespace velmora::app;
 
-    const bool installed = installIntoDevice();
+    QString installProblem;
+    const bool installed = installIntoDevice(&installProblem);
     if (app.programArguments().contains(QStringLiteral("--install-only"))) return installed ? 0 : 1;
     velmora::device::setCurrentProgramDevicePath(QString::fromUtf16(kProgramPath));
 
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     ProgramState state;
     state.programFolder = velmora::device::ProgramFolder();
     loadProgramState(state);
+    if (!installed) state.startUpProblems.prepend(installProblem);
 
     velmora::shell::DeviceFrame frame;
     frame.setWindowTitle(title);

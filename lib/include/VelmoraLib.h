@@ -107,8 +107,22 @@ typedef struct tagLICHVELMORA {
     double dMuiGio;           /* time zone, hours east of Greenwich (input) */
 } LICHVELMORA;
 
+/* The inputs DoiAmDuong accepts.  A record outside them is refused at once and
+ * left exactly as it was (there is no error code; a caller that may hold such a
+ * record checks it first):
+ *   dMuiGio          finite, -14..14 hours;
+ *   nGio             0..23;
+ *   solar input      nNam VELMORA_FIRST_YEAR..VELMORA_LAST_YEAR, nThang 1..12,
+ *                    nNgay 1..31 (a day past the month's end becomes its last);
+ *   DAD_JD input     nJD a day of those years;
+ *   lunar input      nNgayAm 1..30, and a month table filled by an earlier call.
+ * Results are checked against the published calendar for 1800..2199 only. */
+#define VELMORA_FIRST_YEAR 1
+#define VELMORA_LAST_YEAR 9999
+#define VELMORA_MAX_ZONE 14.0
+
 /* Converts in the direction the flags select and fills the derived fields.
- * Flags 0 return at once. */
+ * Flags 0, or a record outside the accepted inputs above, return at once. */
 VELMORA_API void DoiAmDuong(LICHVELMORA* rec, uint32_t flags);
 
 /* Julian date of a Gregorian date at `hour` (12.0 gives the day number, 0.0
@@ -116,7 +130,8 @@ VELMORA_API void DoiAmDuong(LICHVELMORA* rec, uint32_t flags);
 VELMORA_API double JD(int day, int month, int year, double hour);
 
 /* Calendar date and time of the instant jd shifted by timeZone hours.
- * wMilliseconds is 0; wDayOfWeek is left 0 by this copy (do not rely on it). */
+ * wMilliseconds is 0; wDayOfWeek is left 0 by this copy (do not rely on it).
+ * All zero for an instant outside the years 1..9999 or not a number. */
 VELMORA_API SYSTEMTIME JD2ST(double jd, double timeZone);
 
 /* Days in a Gregorian month; 30 for a month outside 1..12. */
@@ -218,7 +233,9 @@ VELMORA_API void GetSunMoonData(SYSTEMTIME time, double latitude, double longitu
 
 /* Local clock hours (0..24) of rise and set on the local date, of the Sun
  * (body 1) or the Moon (any other body); -1.0 for an event that does not
- * happen within that local date. */
+ * happen within that local date.  Both are -1.0 when the date is outside the
+ * years VELMORA_FIRST_YEAR..VELMORA_LAST_YEAR, the latitude outside -90..90,
+ * the longitude not a number or |timeZone| above VELMORA_MAX_ZONE. */
 VELMORA_API void GetRiseSet(int day, int month, int year, double latitude, double longitude,
                             int timeZone, int body, double* rise, double* set);
 

@@ -1,5 +1,6 @@
 // DoiAmDuong: converting the day record between the solar and the lunar calendar.
 #include "VelmoraDay.h"
+#include "lib/src/AcceptedInputs.h"
 #include "lib/src/Astro.h"
 #include "lib/src/Calendar.h"
 
@@ -74,6 +75,8 @@ void solarToLunar(LICHVELMORA& rec, uint32_t flags) {
 
 void DoiAmDuong(LICHVELMORA* rec, uint32_t flags) {
     if (rec == nullptr || flags == 0) return;
+    // A record the library cannot compute with is left as it is.
+    if (!velmora::inputs::acceptedRecord(*rec, flags)) return;
 
     if (flags & DAD_JD) {
         flags = adoptDateOfDayNumber(*rec, flags | DAD_DUONG);

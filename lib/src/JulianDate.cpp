@@ -1,5 +1,6 @@
 // Julian dates, calendar dates from Julian dates, month lengths, rounding and time texts.
 #include "VelmoraLib.h"
+#include "lib/src/AcceptedInputs.h"
 
 #include <cmath>
 
@@ -38,6 +39,9 @@ CivilDate civilFromDayNumber(double z) {
 
 SYSTEMTIME JD2ST(double jd, double timeZone) {
     const double x = jd + timeZone / 24.0 + 0.5;
+    // Outside the years 1..9999 (or not a number at all) there is no date to give.
+    if (!(x >= velmora::inputs::kFirstDayNumber && x < velmora::inputs::kLastDayNumber + 1.0))
+        return SYSTEMTIME{};
     double z = std::trunc(x);
     double h = (x - z) * 24.0;
     int s = static_cast<int>(

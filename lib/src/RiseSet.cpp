@@ -1,7 +1,9 @@
 // Rise and set times of the Sun and the Moon by hourly quadratic interpolation of the altitude.
+#include "lib/src/AcceptedInputs.h"
 #include "lib/src/Astro.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -88,6 +90,14 @@ HourEvents testHour(double hour, double yMinus, double y0, double yPlus) {
 
 void GetRiseSet(int day, int month, int year, double latitude, double longitude, int timeZone,
                 int body, double* rise, double* set) {
+    // Inputs outside what can be computed give the "no event" answer at once.
+    if (!velmora::inputs::acceptedYear(year) || month < 1 || month > 12 || day < 1 || day > 31 ||
+        !(std::fabs(latitude) <= 90.0) || !std::isfinite(longitude) ||
+        std::abs(timeZone) > VELMORA_MAX_ZONE) {
+        if (rise) *rise = -1.0;
+        if (set) *set = -1.0;
+        return;
+    }
     const AltitudeCurve curve(day, month, year, latitude, longitude, body == 1);
 
     // Hour tests for the UT hours of local 00:00 .. 23:00, each covering the hour

@@ -211,3 +211,59 @@ TEST(Conversion, ZoneDecidesTet1985) {
 }
 
 } // namespace
+
+namespace {
+
+// A record with a zone that is not a number, or a year in the millions, made DoiAmDuong loop
+// for ever (and convert overflowing doubles to integers): such records are refused at once and
+// left exactly as they were.
+TEST(AcceptedInputs, RefusedRecordsAreLeftAsTheyWere) {
+    const LICHVELMORA good = velmora::freshDay(26, 1, 2009);
+    struct Case {
+        const char* label;
+        void (*spoil)(LICHVELMORA&);
+        uint32_t flags;
+    };
+    const Case cases[] = {
+        {"zone NaN", [](LICHVELMORA& r) { r.dMuiGio = std::nan(""); }, DAD_ALL},
+        {"zone infinite", [](LICHVELMORA& r) { r.dMuiGio = INFINITY; }, DAD_ALL},
+        {"zone 20 h", [](LICHVELMORA& r) { r.dMuiGio = 20.0; }, DAD_ALL},
+        {"year 3 000 000", [](LICHVELMORA& r) { r.nNam = 3000000; }, DAD_ALL},
+        {"year 0", [](LICHVELMORA& r) { r.nNam = 0; }, DAD_DUONG | DAD_NAM},
+        {"month 13", [](LICHVELMORA& r) { r.nThang = 13; }, DAD_DUONG | DAD_THANG},
+        {"day 0", [](LICHVELMORA& r) { r.nNgay = 0; }, DAD_DUONG | DAD_NGAY},
+        {"hour 24", [](LICHVELMORA& r) { r.nGio = 24; }, DAD_DUONG | DAD_GIO},
+        {"day number far out", [](LICHVELMORA& r) { r.nJD = 2000000000; }, DAD_JD | DAD_DUONG},
+        {"lunar day 31", [](LICHVELMORA& r) { r.nNgayAm = 31; }, DAD_NGAY},
+        {"month table garbage", [](LICHVELMORA& r) { r.dSoc[r.nChiSoThang] = std::nan(""); },
+         DAD_NGAY},
+    };
+    for (const Case& c : cases) {
+        LICHVELMORA rec = good;
+        c.spoil(rec);
+        const LICHVELMORA before = rec;
+        DoiAmDuong(&rec, c.flags);
+        EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0) << c.label;
+    }
+    // The far ends of the accepted years still convert.
+    for (int year : {VELMORA_FIRST_YEAR, VELMORA_LAST_YEAR}) {
+        const LICHVELMORA edge = velmora::freshDay(15, 6, year);
+        EXPECT_EQ(edge.nNam, year);
+        EXPECT_GE(edge.nNgayAm, 1);
+    }
+}
+
+TEST(AcceptedInputs, OtherEntriesGiveTheirFallbacks) {
+    const SYSTEMTIME none = JD2ST(std::nan(""), 7.0);
+    EXPECT_EQ(none.wYear, 0);
+    EXPECT_EQ(JD2ST(1e12, 7.0).wYear, 0);
+    double rise = 0, set = 0;
+    GetRiseSet(26, 1, 2009, std::nan(""), 105.85, 7, 1, &rise, &set);
+    EXPECT_EQ(rise, -1.0);
+    EXPECT_EQ(set, -1.0);
+    GetRiseSet(26, 1, 3000000, 21.3, 105.85, 7, 2, &rise, &set);
+    EXPECT_EQ(rise, -1.0);
+    EXPECT_EQ(set, -1.0);
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QMutex>
 #include <cstdio>
@@ -83,6 +84,16 @@ OpenResult tryOpen(const QString& file, sqlite3** out, QString* why) {
     return OpenResult::Ok;
 }
 
+// "registry.db.damaged", or the first of "registry.db.damaged.2", ".3", ... not yet taken.
+QString freeAsideName(const QString& file) {
+    const QString first = file + QStringLiteral(".damaged");
+    if (!QFileInfo::exists(first)) return first;
+    for (int n = 2;; ++n) {
+        const QString next = first + QLatin1Char('.') + QString::number(n);
+        if (!QFileInfo::exists(next)) return next;
+    }
+}
+
 void report(const QString& message) {
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
     QMutexLocker lock(&reportLock);
@@ -127,22 +138,26 @@ std::shared_ptr<Database> Database::open(const QString& file) {
         if (!lock.tryLock(30000)) return nullptr;
         result = tryOpen(file, &db, &why);
         if (result == OpenResult::Damaged) {
-            const QString aside = file + QStringLiteral(".damaged");
-            QFile::remove(aside);
+            // Every damaged copy is kept, each under a name of its own: a second damage never
+            // deletes the first one set aside.
+            const QString aside = freeAsideName(file);
             const bool moved = QFile::rename(file, aside);
             QFile::remove(file + QStringLiteral("-wal"));
             QFile::remove(file + QStringLiteral("-shm"));
-            damage = QStringLiteral("registry %1 is damaged (%2); %3 an empty registry")
-                         .arg(file, why,
-                              moved ? QStringLiteral("kept as %1, starting").arg(aside)
-                                    : QStringLiteral("could not be moved aside; not starting"));
+            damage = moved ? QStringLiteral("Sổ đăng ký của thiết bị (%1) bị hỏng. Bản hỏng được "
+                                            "giữ lại thành %2; thiết bị dùng một sổ đăng ký mới, "
+                                            "trống: các thiết lập được đặt lại như ban đầu.")
+                                 .arg(file, aside)
+                           : QStringLiteral("Sổ đăng ký của thiết bị (%1) bị hỏng và không dời "
+                                            "đi được; các thiết lập không đọc và không lưu được.")
+                                 .arg(file);
             report(damage);
             if (!moved) return nullptr;
             result = tryOpen(file, &db, &why);
         }
     }
     if (result != OpenResult::Ok) {
-        std::fprintf(stderr, "registry %s cannot be opened: %s\n", qPrintable(file),
+        std::fprintf(stderr, "Không mở được sổ đăng ký của thiết bị %s (%s)\n", qPrintable(file),
                      qPrintable(why));
         return nullptr;
     }

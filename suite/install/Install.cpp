@@ -57,7 +57,8 @@ bool isUserFile(const QString& name, const QStringList& userFiles) {
 bool copyFolder(const QString& hostFolder, const QString& deviceFolder,
                 const QStringList& userFiles, QString* error) {
     if (hostFolder.isEmpty()) return true;
-    if (!QFileInfo(hostFolder).isDir()) return fail(error, hostFolder + " is not a folder");
+    if (!QFileInfo(hostFolder).isDir())
+        return fail(error, QStringLiteral("%1 không phải là một thư mục").arg(hostFolder));
     const QDir base(hostFolder);
     QDirIterator it(hostFolder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -65,24 +66,26 @@ bool copyFolder(const QString& hostFolder, const QString& deviceFolder,
         QString relative = base.relativeFilePath(source);
         const QString devicePath = deviceFolder + "\\" + relative.replace('/', '\\');
         const std::optional<QString> target = hostPath(devicePath);
-        if (!target) return fail(error, "cannot place " + devicePath);
+        if (!target) return fail(error, QStringLiteral("không đặt được %1").arg(devicePath));
         if (isUserFile(QFileInfo(source).fileName(), userFiles) && QFileInfo::exists(*target))
             continue;
         if (sameContent(source, *target)) continue;
         if (!QDir().mkpath(QFileInfo(*target).absolutePath()) || !copyOver(source, *target))
-            return fail(error, "cannot copy " + source + " to " + devicePath);
+            return fail(error, QStringLiteral("không chép được %1 vào %2").arg(source, devicePath));
     }
     return true;
 }
 
 bool linkExecutable(const QString& hostExecutable, const QString& link, QString* error) {
     const QString target = QFileInfo(hostExecutable).absoluteFilePath();
-    if (!QFileInfo(target).isFile()) return fail(error, hostExecutable + " is not a file");
+    if (!QFileInfo(target).isFile())
+        return fail(error, QStringLiteral("%1 không phải là một tệp").arg(hostExecutable));
     const QFileInfo existing(link);
     if (existing.isSymLink() && existing.symLinkTarget() == target) return true;
     if ((existing.exists() || existing.isSymLink()) && !QFile::remove(link))
-        return fail(error, "cannot replace " + link);
-    if (!QFile::link(target, link)) return fail(error, "cannot link " + link);
+        return fail(error, QStringLiteral("không thay được %1").arg(link));
+    if (!QFile::link(target, link))
+        return fail(error, QStringLiteral("không tạo được liên kết %1").arg(link));
     return true;
 }
 
@@ -100,7 +103,7 @@ QString InstallPlan::defaultTodayItemFile() {
 bool installTodayItem(const QString& programFolder, const QString& hostPlugin, QString* error) {
     const QString dll = programFolder + u'\\' + kTodayItemFile;
     const std::optional<QString> link = hostPath(dll, LinkPolicy::AllowProgramLink);
-    if (!link) return fail(error, "cannot place " + dll);
+    if (!link) return fail(error, QStringLiteral("không đặt được %1").arg(dll));
     if (!linkExecutable(hostPlugin, *link, error)) return false;
 
     todayscreen::ItemRegistration item;
@@ -108,7 +111,7 @@ bool installTodayItem(const QString& programFolder, const QString& hostPlugin, Q
     item.dll = dll;
     item.options = true;
     if (!todayscreen::registerItem(item))
-        return fail(error, "cannot register the Today item with the Today screen");
+        return fail(error, QStringLiteral("không đăng ký được mục Hôm nay với màn hình Hôm nay"));
 
     registry::RegistryKey key;
     QString folder;
@@ -116,7 +119,7 @@ bool installTodayItem(const QString& programFolder, const QString& hostPlugin, Q
             registry::Status::Success ||
         (key.getString("ThuMucAnh", &folder) == registry::Status::NotFound &&
          key.setString("ThuMucAnh", programFolder + "\\Images") != registry::Status::Success))
-        return fail(error, "cannot write ThuMucAnh to the registry");
+        return fail(error, QStringLiteral("không ghi được \"ThuMucAnh\" vào sổ đăng ký"));
     return true;
 }
 
@@ -125,13 +128,14 @@ bool install(const InstallPlan& plan, QString* error) {
     while (folder.endsWith('\\')) folder.chop(1);
     if (folder.isEmpty() || plan.exeName.isEmpty() || plan.exeName.contains('\\') ||
         plan.exeName.contains('/'))
-        return fail(error, "incomplete installation description");
+        return fail(error, QStringLiteral("mô tả cài đặt chưa đủ"));
 
     const std::optional<QString> hostFolder = hostPath(folder);
-    if (!hostFolder || !QDir().mkpath(*hostFolder)) return fail(error, "cannot create " + folder);
+    if (!hostFolder || !QDir().mkpath(*hostFolder))
+        return fail(error, QStringLiteral("không tạo được thư mục %1").arg(folder));
     const QString exeDevicePath = folder + "\\" + plan.exeName;
     const std::optional<QString> link = hostPath(exeDevicePath, LinkPolicy::AllowProgramLink);
-    if (!link) return fail(error, "cannot place " + exeDevicePath);
+    if (!link) return fail(error, QStringLiteral("không đặt được %1").arg(exeDevicePath));
     if (!linkExecutable(plan.hostExecutable, *link, error)) return false;
 
     if (!copyFolder(plan.hostData, folder + "\\Data", plan.userFiles, error)) return false;
@@ -142,7 +146,7 @@ bool install(const InstallPlan& plan, QString* error) {
     if (!root.isValid() ||
         root.create("Software\\VelmoraSoft\\LichVelmora", &key) != registry::Status::Success ||
         key.setString("ThuMucLich", folder) != registry::Status::Success)
-        return fail(error, "cannot write ThuMucLich to the registry");
+        return fail(error, QStringLiteral("không ghi được \"ThuMucLich\" vào sổ đăng ký"));
     if (!plan.hostTodayItem.isEmpty() && QFileInfo(plan.hostTodayItem).isFile())
         return installTodayItem(folder, plan.hostTodayItem, error);
     return true;

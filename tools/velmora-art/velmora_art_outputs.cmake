@@ -5,6 +5,10 @@ set(VELMORA_ART_OUTPUTS
   Resources/icon101.png Resources/icon101-32.png
   Images/vlh_f1.png Images/vlh_f2.png Images/vlh_fb.png Images/vlh_s.png
   Images/clock.png Images/mypic.png)
+# The nine stars' pictures (170..178) and the sixty-cycle list's element icons (179).
+foreach(number RANGE 170 179)
+  list(APPEND VELMORA_ART_OUTPUTS Resources/bmp${number}.png)
+endforeach()
 foreach(digit RANGE 0 9)
   list(APPEND VELMORA_ART_OUTPUTS Images/vlh_${digit}.png)
 endforeach()

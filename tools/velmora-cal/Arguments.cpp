@@ -94,7 +94,8 @@ std::optional<LunarDate> parseLunarDate(std::string_view text, std::string& erro
         error = "Ngày âm lịch không hợp lệ: \"" + std::string(text) + "\" (cần dạng D/M/YYYY)";
         return std::nullopt;
     }
-    if (!yearInRange(d.year, error)) return std::nullopt;
+    // The last lunar months of 1799 begin in January 1800: their solar days are checked later.
+    if (d.year != kFirstYear - 1 && !yearInRange(d.year, error)) return std::nullopt;
     if (d.month < 1 || d.month > 12) {
         error = format("Tháng âm lịch %d không tồn tại", d.month);
         return std::nullopt;
@@ -109,6 +110,9 @@ std::optional<LunarDate> parseLunarDate(std::string_view text, std::string& erro
 std::optional<double> parseNumber(std::string_view text, double low, double high, const char* what,
                                   std::string& error) {
     double value = 0;
+    // "+7" and "+21" are written as often as "7" and "21".
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-' && text[1] != '+')
+        text.remove_prefix(1);
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         error = format("%s không hợp lệ: \"%s\"", what, std::string(text).c_str());

@@ -1,6 +1,8 @@
 // Parsing the terminal calendar's dates and numbers, with Vietnamese error messages.
 #pragma once
 
+#include "VelmoraDay.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,8 +10,8 @@
 namespace velmora::cal {
 
 // The range of years the calendar computes.
-inline constexpr int kFirstYear = 1800;
-inline constexpr int kLastYear = 2199;
+inline constexpr int kFirstYear = velmora::kFirstSupportedYear;
+inline constexpr int kLastYear = velmora::kLastSupportedYear;
 
 struct DateTime {
     int year = 0, month = 0, day = 0, hour = 12, minute = 0;

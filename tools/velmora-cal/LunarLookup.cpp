@@ -55,6 +55,14 @@ LunarLookup solarOfLunar(int day, int month, int year, bool leap) {
     rec.nChiSoThang = index;
     rec.nNgayAm = day;
     DoiAmDuong(&rec, DAD_NGAY);
+    // One range rule for both directions: the solar day must lie in the supported years.
+    if (!velmora::isSupportedYear(rec.nNam)) {
+        result.error = format("Ngày âm lịch %d/%d%s/%d là ngày %02d/%02d/%04d dương lịch, nằm "
+                              "ngoài khoảng %d–%d",
+                              day, month, leap ? " nhuận" : "", year, rec.nNgay, rec.nThang,
+                              rec.nNam, velmora::kFirstSupportedYear, velmora::kLastSupportedYear);
+        return result;
+    }
     result.found = true;
     result.day = rec;
     return result;

@@ -1,12 +1,14 @@
 // velmora-cal: the Vietnamese lunar calendar in a terminal.
 #include "tools/velmora-cal/AlmanacReport.h"
 #include "tools/velmora-cal/Arguments.h"
+#include "tools/velmora-cal/ChartReport.h"
 #include "tools/velmora-cal/DayReport.h"
 #include "tools/velmora-cal/JsonReport.h"
 #include "tools/velmora-cal/LunarLookup.h"
 #include "tools/velmora-cal/MonthGrid.h"
 #include "tools/velmora-cal/Text.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -26,7 +28,11 @@ constexpr const char* kUsage =
     "  velmora-cal --riseset YYYY-MM-DD [--lat X --lon Y --tz Z]\n"
     "                                          giờ mọc, lặn của Mặt trời và Mặt trăng\n"
     "  velmora-cal --almanac YYYY-MM-DD [--html]\n"
-    "                                          lịch vạn sự của ngày (chữ, hoặc tài liệu HTML)\n";
+    "                                          lịch vạn sự của ngày (chữ, hoặc tài liệu HTML)\n"
+    "  velmora-cal --tu-vi YYYY-MM-DDTHH:MM --nam|--nu [--json]\n"
+    "                                          lá số tử vi của người sinh lúc đó\n"
+    "  velmora-cal --tu-tru YYYY-MM-DDTHH:MM --nam|--nu [--json]\n"
+    "                                          tứ trụ, đại vận và lưu niên\n";
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "velmora-cal: %s\n", message.c_str());
@@ -156,10 +162,19 @@ int printAlmanac(const std::vector<std::string>& args) {
     return 0;
 }
 
-} // namespace
+int printChart(const std::string& mode, const std::vector<std::string>& args) {
+    std::string error;
+    const std::optional<DateTime> t = now(error); // the current year places the year's stars
+    if (!t) return fail(error);
+    const int currentYear = convertDay(t->year, t->month, t->day, t->hour, t->minute).nCanChiNam;
+    const ChartReport report = chartReport(mode, args, currentYear);
+    if (!report.ok) return fail(report.error);
+    for (const auto& w : report.warnings) std::fprintf(stderr, "velmora-cal: %s\n", w.c_str());
+    std::fputs(report.text.c_str(), stdout);
+    return 0;
+}
 
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+int run(const std::vector<std::string>& args) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(kUsage, stdout);
         return 0;
@@ -172,5 +187,23 @@ int main(int argc, char** argv) {
     if (command == "--month") return printMonth(rest);
     if (command == "--riseset") return printRiseSet(rest);
     if (command == "--almanac") return printAlmanac(rest);
+    if (command == "--tu-vi" || command == "--tu-tru") return printChart(command, rest);
     return fail("Tham số không rõ: " + command + " (xem velmora-cal --help)");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int status = run(std::vector<std::string>(argv + 1, argv + argc));
+    // Output that could not be written (a full disk, a closed pipe) is a failure, not a success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int why = errno;
+        std::fprintf(stderr, "velmora-cal: không ghi được kết quả: %s\n",
+                     why == ENOSPC  ? "ổ đĩa đã đầy"
+                     : why == EPIPE ? "nơi nhận đã đóng"
+                     : why == EIO   ? "lỗi vào ra"
+                                    : "lỗi khi ghi");
+        return status != 0 ? status : 1;
+    }
+    return status;
 }

@@ -14,6 +14,9 @@
 #include "platform/shell/SoftKeyBar.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -289,6 +292,35 @@ class MainWindowTest : public QObject {
         QVERIFY(told[0].startsWith(QStringLiteral("Có lỗi|")));
         QVERIFY(told[0].contains(QStringLiteral("04/03/2300")));
         QVERIFY(told[0].contains(QStringLiteral("31/12/2199")));
+    }
+
+    // What went wrong at start-up (here a userinfo.dat cut short) is told once the window is up.
+    void startUpProblemsAreTold() {
+        const QString file = root.path() + QStringLiteral("/My Documents/LichVelmora/userinfo.dat");
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QFile cut(file);
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(QByteArray(100, 'x'));
+        cut.close();
+        QStringList told;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            auto* box =
+                qobject_cast<velmora::shell::MessageBoxDialog*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            told << box->text();
+            box->press(velmora::shell::IDOK);
+        });
+        watcher.start(5);
+        qputenv("VELMORA_NOW", "2009-01-26T10:30");
+        ProgramState state;
+        loadProgramState(state);
+        velmora::shell::DeviceFrame frame;
+        new MainWindow(state, frame);
+        frame.show();
+        QTRY_COMPARE(told.size(), 1);
+        QVERIFY(told[0].contains(QStringLiteral("userinfo.dat")));
+        QVERIFY(QFile::remove(file));
     }
 
     // The reminders announce their changes with this message: registered at start-up.

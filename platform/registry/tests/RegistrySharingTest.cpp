@@ -82,6 +82,28 @@ TEST_P(DamagedRegistry, IsSetAsideAndReplacedByAnEmptyOne) {
     EXPECT_EQ(key.setDword("ok", 1), Status::Success);
 }
 
+// A second damage deleted the copy the first one had set aside: every copy is kept, numbered.
+TEST(DamagedRegistry, EveryDamagedCopyIsKept) {
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/registry.db";
+    for (const char* garbage : {"first damage", "second damage", "third damage"}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(garbage).repeated(500));
+        f.close();
+        const auto db = Database::open(file);
+        ASSERT_TRUE(db);
+        EXPECT_TRUE(db->damage().startsWith(QStringLiteral("Sổ đăng ký của thiết bị")));
+    }
+    const auto kept = [&](const QString& name) {
+        QFile f(dir.path() + "/" + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    EXPECT_EQ(kept("registry.db.damaged"), QByteArray("first damage").repeated(500));
+    EXPECT_EQ(kept("registry.db.damaged.2"), QByteArray("second damage").repeated(500));
+    EXPECT_EQ(kept("registry.db.damaged.3"), QByteArray("third damage").repeated(500));
+}
+
 INSTANTIATE_TEST_SUITE_P(Damage, DamagedRegistry,
                          testing::Values(DamageCase{"garbage_throughout", -1},
                                          DamageCase{"garbage_after_the_header", 4096}),

@@ -161,6 +161,9 @@ TEST_P(BadInstall, FailsWithAReason) {
     QString error;
     EXPECT_FALSE(install(plan, &error));
     EXPECT_FALSE(error.isEmpty());
+    // Told to the user as it is: in Vietnamese.
+    EXPECT_TRUE(error.contains(QStringLiteral("không")) || error.contains(QStringLiteral("mô tả")))
+        << error.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Plans, BadInstall,

@@ -33,7 +33,7 @@ QImage contactSheet(const QString& outputDir) {
     constexpr int columns = 6, cellW = 330, cellH = 150;
     const int rows = (weatherCodeCount + columns - 1) / columns;
     const int iconsH = rows * cellH;
-    QImage sheet(columns * cellW, iconsH + 360, QImage::Format_RGB32);
+    QImage sheet(columns * cellW, iconsH + 580, QImage::Format_RGB32);
     sheet.fill(QColor(200, 200, 200));
     QPainter p(&sheet);
 
@@ -69,6 +69,19 @@ QImage contactSheet(const QString& outputDir) {
         p.drawImage(QRect(x, iconsH + 4, bg.width() / 2, bg.height() / 2), bg);
         x += bg.width() / 2 + 10;
     }
+
+    // The nine stars' pictures at their size, then the element icons enlarged four times and at
+    // their size on a white and on a selected list row.
+    const int starsY = iconsH + 370;
+    for (int n = 0; n < 9; ++n)
+        p.drawImage(4 + n * 160, starsY,
+                    load(outputDir, QString("Resources/bmp%1.png").arg(170 + n)));
+    const QImage strip = load(outputDir, QStringLiteral("Resources/bmp179.png"));
+    p.drawImage(QRect(1450, starsY, strip.width() * 4, strip.height() * 4), strip);
+    p.fillRect(1450, starsY + 80, strip.width() + 8, 24, Qt::white);
+    p.drawImage(1454, starsY + 84, keyedOut(strip));
+    p.fillRect(1450, starsY + 110, strip.width() + 8, 24, QColor(0x31, 0x6A, 0xC5));
+    p.drawImage(1454, starsY + 114, keyedOut(strip));
     p.end();
     return sheet;
 }

@@ -4,6 +4,7 @@
 #include "tools/velmora-art/src/Backgrounds.h"
 #include "tools/velmora-art/src/ClockFace.h"
 #include "tools/velmora-art/src/DayBitmaps.h"
+#include "tools/velmora-art/src/NineStarPictures.h"
 #include "tools/velmora-art/src/ProgramIcon.h"
 #include "tools/velmora-art/src/TodayDigits.h"
 #include "tools/velmora-art/src/TodayFrames.h"
@@ -58,6 +59,11 @@ QStringList writePictures(const QString& outputDir) {
     save(moonBitmap(), outputDir, "Resources/bmp131.png", written);
     save(sunBitmap(), outputDir, "Resources/bmp132.png", written);
     save(solarTermBitmap(), outputDir, "Resources/bmp133.png", written);
+    for (int n = 0; n < starPictureCount; ++n)
+        save(starPicture(n), outputDir, QString("Resources/bmp%1.png").arg(firstStarBitmap + n),
+             written);
+    save(elementIconStrip(), outputDir, QString("Resources/bmp%1.png").arg(elementStripBitmap),
+         written);
     save(programIcon(64), outputDir, "Resources/icon101.png", written);
     save(programIcon(32), outputDir, "Resources/icon101-32.png", written);
     return written;

@@ -24,6 +24,9 @@ std::vector<Expected> expectedFiles() {
         {"Resources/bmp132.png", {16, 16}, "png"},  {"Resources/bmp133.png", {16, 16}, "png"},
         {"Resources/icon101.png", {64, 64}, "png"}, {"Resources/icon101-32.png", {32, 32}, "png"},
     };
+    for (int number = 170; number <= 178; ++number)
+        files.push_back({QString("Resources/bmp%1.png").arg(number), {150, 200}, "png"});
+    files.push_back({"Resources/bmp179.png", {80, 16}, "png"});
     // The Today item's: frames, clock digits and separator, clock face, default portrait.
     files.push_back({"Images/vlh_f1.png", {240, 156}, "png"});
     files.push_back({"Images/vlh_f2.png", {480, 156}, "png"});

@@ -6,7 +6,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -80,6 +82,35 @@ TEST(VelmoraCal, LunarToSolar) {
     EXPECT_NE(run("--lunar 1/1/2034").out.find("19/02/2034"), std::string::npos);
 }
 
+// Solar 1-24 January 1800 fall in lunar 1799: their lunar dates convert back.
+TEST(VelmoraCal, TheFirstDaysOf1800RoundTrip) {
+    const CalRun day = run("1800-01-10");
+    ASSERT_NE(day.out.find("Âm lịch: ngày 16 tháng 12"), std::string::npos) << day.out;
+    const CalRun back = run("--lunar 16/12/1799");
+    EXPECT_EQ(back.exitCode, 0) << back.out;
+    EXPECT_NE(back.out.find("10/01/1800"), std::string::npos) << back.out;
+}
+
+TEST(VelmoraCal, SignedNumbersAreAccepted) {
+    const CalRun r = run("--riseset 2009-01-26 --lat +21 --lon +105.85 --tz +7");
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_NE(r.out.find("vĩ độ 21, kinh độ 105.85, múi giờ +7"), std::string::npos) << r.out;
+}
+
+// Output that could not be written (here a full disk) ended with exit code 0.
+TEST(VelmoraCal, UnwritableOutputFails) {
+    const std::string command = std::string("VELMORA_NOW=2009-01-26T10:30 ") + VELMORA_CAL_PATH +
+                                " --month 2009-01 2>&1 >/dev/full";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string told;
+    std::array<char, 512> buffer;
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) told.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    EXPECT_NE(WEXITSTATUS(status), 0);
+    EXPECT_EQ(told, "velmora-cal: không ghi được kết quả: ổ đĩa đã đầy\n");
+}
+
 TEST(VelmoraCal, RiseSetElsewhere) {
     const CalRun r = run("--riseset 2025-06-21 --lat 10.78 --lon 106.69 --tz 7");
     EXPECT_EQ(r.exitCode, 0);
@@ -102,6 +133,24 @@ TEST(VelmoraCal, AlmanacWithoutStarFilesWarnsAndGoesOn) {
     EXPECT_NE(r.out.find("velmora-cal: Không tìm thấy file vansuxau.dat\n"), std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("Sao tốt: Nhân Chuyên.\n"), std::string::npos) << r.out;
+}
+
+// A zero-length star file and a folder in place of the other emptied the star lists silently
+// (the folder threw through the reader): each is told, and the reading goes on.
+TEST(VelmoraCal, DamagedStarFilesAreTold) {
+    char pattern[] = "/tmp/velmora-cal-stars-XXXXXX";
+    const std::string dir = mkdtemp(pattern);
+    std::ofstream(dir + "/vansutot.dat").flush();
+    mkdir((dir + "/vansuxau.dat").c_str(), 0700);
+    const CalRun r = run("--almanac 2009-01-26", "VELMORA_DATA_DIR=" + dir);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("velmora-cal: File vansutot.dat bị hỏng"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("velmora-cal: Không đọc được file vansuxau.dat"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Sao tốt: Nhân Chuyên.\n"), std::string::npos) << r.out;
+    std::remove((dir + "/vansutot.dat").c_str());
+    rmdir((dir + "/vansuxau.dat").c_str());
+    rmdir(dir.c_str());
 }
 
 TEST(VelmoraCal, BadArgumentsGiveOneVietnameseLineAndExitTwo) {
@@ -129,6 +178,13 @@ TEST(VelmoraCal, BadArgumentsGiveOneVietnameseLineAndExitTwo) {
         {"2009-01-26 2009-01-27", "velmora-cal: Thừa tham số: 2009-01-27\n"},
         {"--almanac", "velmora-cal: --almanac cần một ngày YYYY-MM-DD\n"},
         {"--almanac 2009-13-01", "velmora-cal: Tháng 13 không tồn tại\n"},
+        // One range rule both ways: the solar day of a lunar date must lie in 1800-2199.
+        {"--lunar 30/12/2199", "velmora-cal: Ngày âm lịch 30/12/2199 là ngày 14/02/2200 dương "
+                               "lịch, nằm ngoài khoảng 1800–2199\n"},
+        {"--lunar 15/11/1799", "velmora-cal: Ngày âm lịch 15/11/1799 là ngày 11/12/1799 dương "
+                               "lịch, nằm ngoài khoảng 1800–2199\n"},
+        {"--lunar 1/1/1798", "velmora-cal: Năm 1798 nằm ngoài khoảng 1800–2199\n"},
+        {"--riseset 2009-01-26 --tz +-7", "velmora-cal: Múi giờ không hợp lệ: \"+-7\"\n"},
     };
     for (const auto& c : cases) {
         const CalRun r = run(c.arguments);
