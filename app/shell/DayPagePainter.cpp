@@ -131,7 +131,7 @@ void paintDayPage(QPainter& p, const QSize& client, const DayPageScene& scene) {
         drawFocusRect(p, slot(scene.selectedField + 4));
 
     if (scene.weather != nullptr && weatherPanelShown(o, client.height()))
-        paintWeatherPanel(p, *scene.weather, scene.programFolder);
+        paintWeatherPanel(p, *scene.weather, scene.programFolder, client.height());
 }
 
 } // namespace velmora::app

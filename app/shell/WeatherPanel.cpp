@@ -7,6 +7,8 @@
 #include "platform/imaging/ImageFile.h"
 #include "platform/screen/ScreenProfile.h"
 
+#include <algorithm>
+
 namespace velmora::app {
 
 using namespace velmora::gdi;
@@ -26,9 +28,13 @@ QString largeWeatherIcon(const QString& programFolder, int icon) {
            QStringLiteral("\\Images\\wl%1.png").arg(twoDigits(icon < 1 ? 44 : icon));
 }
 
+int weatherPanelTop(int clientBottom) {
+    return std::max(ScaleY(262), std::min(ScaleY(348), clientBottom - ScaleY(87)));
+}
+
 void paintWeatherPanel(QPainter& p, const velmora::weather::WeatherView& view,
-                       const QString& folder) {
-    QRect box(ScaleX(8), ScaleY(348), ScaleX(125), ScaleY(15));
+                       const QString& folder, int clientBottom) {
+    QRect box(ScaleX(8), weatherPanelTop(clientBottom), ScaleX(125), ScaleY(15));
     p.setFont(panelFont(10, 600));
     drawText(p, box, velmora::weather::nameOf(view), DT_LEFT | DT_TOP);
 

@@ -8,6 +8,7 @@
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/FullScreenDialog.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/shell/tests/SampleMenuBar.h"
 #include "platform/testing/ScreenTesting.h"
 
 #include <QDir>
@@ -51,25 +52,6 @@ class AlignmentPage : public QWidget {
     unsigned vertical_;
 };
 
-MenuBarDescription mainBar() {
-    MenuBarDescription keys;
-    keys.leftId = 101;
-    keys.leftText = QStringLiteral("Hôm nay");
-    keys.rightText = QStringLiteral("Menu");
-    keys.rightMenu = {{201, QStringLiteral("Xem ngày âm lịch"), MenuChecked, {}},
-                      {202, QStringLiteral("Đổi ngày"), 0, {}},
-                      {0, {}, MenuSeparator, {}},
-                      {0,
-                       QStringLiteral("Công cụ"),
-                       0,
-                       {{301, QStringLiteral("Nhịp sinh học"), 0, {}},
-                        {302, QStringLiteral("Thời tiết"), 0, {}}}},
-                      {203, QStringLiteral("Đồng bộ giờ"), MenuGrayed, {}},
-                      {204, QStringLiteral("Toàn màn hình"), 0, {}},
-                      {205, QStringLiteral("Thoát"), 0, {}}};
-    return keys;
-}
-
 QString shotPath(const QString& name) {
     return velmora::testing::screenshotPath(QStringLiteral(SCREENSHOT_DIR), name,
                                             screen::current().name);
@@ -98,7 +80,7 @@ class ScreenshotTest : public QObject {
         label->setAlignment(Qt::AlignCenter);
         frame.setContent(label);
         frame.setTitle(QStringLiteral("Lịch vạn sự"));
-        frame.setMenuBar(SoftKeyBar::create(mainBar()));
+        frame.setMenuBar(SoftKeyBar::create(velmora::shell::test::sampleMenuBar()));
         frame.move(0, 0);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));

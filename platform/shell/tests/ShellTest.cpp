@@ -6,6 +6,7 @@
 #include "platform/shell/Menu.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "platform/shell/TapAndHold.h"
+#include "platform/shell/tests/SampleMenuBar.h"
 #include "platform/testing/ScreenTesting.h"
 
 #include <QLabel>
@@ -18,27 +19,6 @@ using namespace velmora;
 using namespace velmora::shell;
 
 Q_DECLARE_METATYPE(velmora::shell::DeviceKey)
-
-namespace {
-
-MenuBarDescription sampleBar() {
-    MenuBarDescription keys;
-    keys.leftId = 101;
-    keys.leftText = QStringLiteral("Hôm nay");
-    keys.rightText = QStringLiteral("Menu");
-    keys.rightMenu = {{201, QStringLiteral("Xem ngày"), MenuChecked, {}},
-                      {0, {}, MenuSeparator, {}},
-                      {0,
-                       QStringLiteral("Công cụ"),
-                       0,
-                       {{301, QStringLiteral("Nhịp sinh học"), MenuRadio | MenuChecked, {}},
-                        {302, QStringLiteral("Thời tiết"), MenuRadio, {}}}},
-                      {202, QStringLiteral("Đồng bộ giờ"), MenuGrayed, {}},
-                      {203, QStringLiteral("Thoát"), 0, {}}};
-    return keys;
-}
-
-} // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
@@ -107,7 +87,7 @@ class ShellTest : public QObject {
     }
 
     void menuFlagsBuildActions() {
-        std::unique_ptr<SoftKeyBar> bar(SoftKeyBar::create(sampleBar()));
+        std::unique_ptr<SoftKeyBar> bar(SoftKeyBar::create(velmora::shell::test::sampleMenuBar()));
         QVERIFY(bar);
         QMenu* menu = bar->rightMenu();
         QVERIFY(menu);
@@ -129,7 +109,7 @@ class ShellTest : public QObject {
     }
 
     void softKeyCommands() {
-        std::unique_ptr<SoftKeyBar> bar(SoftKeyBar::create(sampleBar()));
+        std::unique_ptr<SoftKeyBar> bar(SoftKeyBar::create(velmora::shell::test::sampleMenuBar()));
         QSignalSpy spy(bar.get(), &SoftKeyBar::command);
         bar->pressLeft();
         QCOMPARE(spy.size(), 1);
@@ -203,7 +183,7 @@ class ShellTest : public QObject {
         const screen::Profile& p = screen::current();
         DeviceFrame frame;
         frame.setContent(new QLabel(QStringLiteral("Nội dung")));
-        frame.setMenuBar(SoftKeyBar::create(sampleBar()));
+        frame.setMenuBar(SoftKeyBar::create(velmora::shell::test::sampleMenuBar()));
         frame.setTitle(QStringLiteral("Lịch vạn sự"));
         frame.move(0, 0);
         frame.show();
@@ -237,7 +217,7 @@ class ShellTest : public QObject {
     void fullScreenModeAndBack() {
         DeviceFrame frame;
         frame.setContent(new QLabel(QStringLiteral("Nội dung")));
-        frame.setMenuBar(SoftKeyBar::create(sampleBar()));
+        frame.setMenuBar(SoftKeyBar::create(velmora::shell::test::sampleMenuBar()));
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         frame.setFullScreenMode(true);
@@ -342,7 +322,8 @@ class ShellTest : public QObject {
         frame.move(0, 0);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        std::unique_ptr<QMenu> menu(buildMenu(sampleBar().rightMenu, nullptr, {}));
+        std::unique_ptr<QMenu> menu(
+            buildMenu(velmora::shell::test::sampleMenuBar().rightMenu, nullptr, {}));
         popupInsideWindow(menu.get(), &frame, frame.mapToGlobal(at));
         QTRY_VERIFY(menu->isVisible());
         const QRect frameRect(frame.mapToGlobal(QPoint(0, 0)), frame.size());
