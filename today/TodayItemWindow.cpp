@@ -101,8 +101,9 @@ TodayItemWindow::~TodayItemWindow() {
     clock_.stop();
     if (g_current == this) g_current = nullptr;
     // An update still under way finishes on its own; it is waited for a little, so that it is
-    // not cut off while writing the registry when the Today screen closes.
-    if (update_) update_->wait(3000);
+    // not cut off while writing the registry when the Today screen closes. A finished thread is
+    // deleted here: its own deferred deletion needs an event loop that may no longer run.
+    if (update_ && update_->wait(3000)) delete update_.data();
 }
 
 void TodayItemWindow::loadSettings() {
