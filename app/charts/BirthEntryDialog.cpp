@@ -2,31 +2,20 @@
 #include "app/charts/BirthEntryDialog.h"
 
 #include "app/charts/ChartFiles.h"
-#include "app/charts/ChartPainting.h"
 #include "app/res/CommandIds.h"
-#include "platform/screen/ScreenProfile.h"
+#include "platform/shell/ControlId.h"
+#include "platform/shell/FormControls.h"
 #include "suite/charts/ByteFields.h"
 
-#include <QButtonGroup>
 #include <QDateTimeEdit>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace velmora::app {
 
-using screen::ScaleX;
-using screen::ScaleY;
-
 namespace {
-
-template <typename Control> Control* withId(Control* control, int id) {
-    control->setProperty(kChartControlIdProperty, id);
-    control->setObjectName(QStringLiteral("control%1").arg(id));
-    return control;
-}
 
 QString fieldString(const std::u16string& text) {
     return QString::fromStdU16String(text);
@@ -49,10 +38,7 @@ QDateTime latestChartBirth() {
 BirthEntryDialog::BirthEntryDialog(QWidget* owner, const charts::BirthRecord* edit)
     : FullScreenDialog(owner, QStringLiteral("Nhập lá số")) {
     setObjectName(QStringLiteral("BirthEntryDialog"));
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(ScaleX(6), ScaleY(6), ScaleX(6), ScaleY(6));
-    grid->setHorizontalSpacing(ScaleX(6));
-    grid->setVerticalSpacing(ScaleY(4));
+    QGridLayout* grid = shell::formGrid(this);
     const struct {
         QLineEdit** edit;
         int id;
@@ -64,36 +50,22 @@ BirthEntryDialog::BirthEntryDialog(QWidget* owner, const charts::BirthRecord* ed
                  {&email_, IdcBirthEmail, "E-mail "}};
     int row = 0;
     for (const auto& e : edits) {
-        *e.edit = withId(new QLineEdit(this), e.id);
+        *e.edit = shell::withControlId(new QLineEdit(this), e.id);
         // The fields hold 50 characters with their terminator.
         (*e.edit)->setMaxLength(int(charts::kBirthTextWidth) - 1);
-        auto* label = new QLabel(QString::fromUtf8(e.label), this);
-        label->setBuddy(*e.edit);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(*e.edit, row++, 1);
+        shell::addFormRow(grid, row++, QString::fromUtf8(e.label), *e.edit);
     }
-    birth_ = withId(new QDateTimeEdit(this), IdcBirthDate);
+    birth_ = shell::withControlId(new QDateTimeEdit(this), IdcBirthDate);
     birth_->setTimeSpec(Qt::UTC);
     birth_->setDisplayFormat(QStringLiteral("HH:mm  dd/MM/yyyy"));
     birth_->setDateTimeRange(earliestChartBirth(), latestChartBirth());
     birth_->setDateTime(QDateTime(QDate(1990, 1, 1), QTime(0, 0), Qt::UTC));
-    auto* birthLabel = new QLabel(QStringLiteral("Ngày sinh *"), this);
-    birthLabel->setBuddy(birth_);
-    grid->addWidget(birthLabel, row, 0);
-    grid->addWidget(birth_, row++, 1);
+    shell::addFormRow(grid, row++, QStringLiteral("Ngày sinh *"), birth_);
 
-    male_ = withId(new QRadioButton(QStringLiteral("Nam"), this), IdcBirthMale);
-    female_ = withId(new QRadioButton(QStringLiteral("Nữ"), this), IdcBirthFemale);
-    auto* group = new QButtonGroup(this);
-    group->addButton(male_);
-    group->addButton(female_);
+    male_ = shell::withControlId(new QRadioButton(QStringLiteral("Nam"), this), IdcBirthMale);
+    female_ = shell::withControlId(new QRadioButton(QStringLiteral("Nữ"), this), IdcBirthFemale);
+    grid->addLayout(shell::exclusiveChoiceRow(this, {male_, female_}), row++, 1);
     male_->setChecked(true);
-    auto* sexRow = new QHBoxLayout;
-    sexRow->setSpacing(ScaleX(16));
-    sexRow->addWidget(male_);
-    sexRow->addWidget(female_);
-    sexRow->addStretch(1);
-    grid->addLayout(sexRow, row++, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
 
@@ -113,9 +85,7 @@ BirthEntryDialog::BirthEntryDialog(QWidget* owner, const charts::BirthRecord* ed
 }
 
 QWidget* BirthEntryDialog::control(int id) const {
-    for (QWidget* w : findChildren<QWidget*>())
-        if (w->property(kChartControlIdProperty).toInt() == id) return w;
-    return nullptr;
+    return shell::findControl(*this, id);
 }
 
 bool BirthEntryDialog::accept() {

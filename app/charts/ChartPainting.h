@@ -7,9 +7,6 @@
 
 namespace velmora::app {
 
-// The property that carries a control's product id (as every window of the program sets it).
-inline constexpr char kChartControlIdProperty[] = "controlId";
-
 // The chart font: "Tahoma" of `height` units (scaled to the screen), normal or bold.
 QFont chartFont(int height, bool bold = false);
 

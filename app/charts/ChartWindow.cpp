@@ -2,11 +2,44 @@
 #include "app/charts/ChartWindow.h"
 
 #include "app/charts/BirthEntryDialog.h"
+#include "app/charts/ChartFiles.h"
 #include "app/charts/SavedChartsWindow.h"
 #include "platform/shell/DeviceFrame.h"
+#include "platform/shell/DeviceKey.h"
 #include "platform/shell/SoftKeyBar.h"
+#include "platform/shell/TapAndHold.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 
 namespace velmora::app {
+
+ChartView::ChartView(const QString& name, Paint paint, QWidget* parent)
+    : QWidget(parent), paint_(std::move(paint)) {
+    setObjectName(name);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QImage ChartView::render() const {
+    QImage image(size(), QImage::Format_RGB32);
+    QPainter p(&image);
+    paint_(p, size());
+    return image;
+}
+
+void ChartView::paintEvent(QPaintEvent*) {
+    const QImage image = render(); // off screen, then copied at once
+    QPainter(this).drawImage(0, 0, image);
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit tapped(event->position().toPoint());
+}
+
+void ChartView::keyPressEvent(QKeyEvent* event) {
+    emit keyPressed(event);
+}
 
 ChartWindow::ChartWindow(QWidget* owner, ProgramState& state, const QString& title,
                          std::vector<shell::MenuItem> menu, Commands commands)
@@ -31,6 +64,30 @@ void ChartWindow::setWide(bool wide) {
         setFocus();
     }
     if (softKeyBar()) softKeyBar()->setItemChecked(commands_.wide, wide);
+}
+
+ChartView* ChartWindow::makeView(const QString& name, ChartView::Paint paint) {
+    auto* view = new ChartView(name, std::move(paint), this);
+    connect(view, &ChartView::tapped, this, [this](QPoint pos) { onTap(pos); });
+    connect(view, &ChartView::keyPressed, this, [this](QKeyEvent* event) { onViewKey(event); });
+    connect(shell::TapAndHold::install(view), &shell::TapAndHold::held, this,
+            [this, view](QPoint pos) { showContextMenu(view, pos); });
+    return view;
+}
+
+void ChartWindow::onViewKey(QKeyEvent* event) {
+    const shell::DeviceKey k = shell::deviceKeyOf(*event);
+    if (k == shell::DeviceKey::Back || k == shell::DeviceKey::Digit0) {
+        setWide(!isWide());
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void ChartWindow::tellInvalidBirth() {
+    showChartError(this, QStringLiteral("Ngày giờ sinh không hợp lệ hoặc nằm ngoài các năm "
+                                        "1800–2199: không lập được lá số."));
 }
 
 void ChartWindow::onClosed() {

@@ -6,9 +6,36 @@
 #include "platform/shell/FullScreenDialog.h"
 #include "suite/charts/BirthRecord.h"
 
+#include <QImage>
 #include <QPointer>
+#include <functional>
+
+class QKeyEvent;
+class QPainter;
 
 namespace velmora::app {
+
+// A chart as painted: off screen into an image, copied at once; taps and keys go to the window.
+class ChartView : public QWidget {
+    Q_OBJECT
+  public:
+    using Paint = std::function<void(QPainter& painter, QSize size)>;
+
+    ChartView(const QString& name, Paint paint, QWidget* parent);
+    QImage render() const;
+
+  signals:
+    void tapped(QPoint pos);
+    void keyPressed(QKeyEvent* event);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    Paint paint_;
+};
 
 class ChartWindow : public shell::FullScreenDialog {
     Q_OBJECT
@@ -42,6 +69,13 @@ class ChartWindow : public shell::FullScreenDialog {
     void onClosed() override;
     // Opens the menu at pos of anchor, as a tap-and-hold there does.
     void showContextMenu(QWidget* anchor, QPoint pos);
+    // The window's chart view: a tap goes to onTap, a key to onViewKey, a hold opens the menu.
+    ChartView* makeView(const QString& name, ChartView::Paint paint);
+    virtual void onTap(QPoint pos) = 0;
+    // Back and 0 switch the wide view; other keys are left to the view's parents.
+    virtual void onViewKey(QKeyEvent* event);
+    // Tells the user that the birth data cannot give a chart.
+    void tellInvalidBirth();
 
     ProgramState& state_;
 

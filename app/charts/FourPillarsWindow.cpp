@@ -1,14 +1,9 @@
 // The four-pillars window: receiving a birth, luck commands and taps.
 #include "app/charts/FourPillarsWindow.h"
 
-#include "app/charts/ChartFiles.h"
 #include "app/charts/FourPillarsPainter.h"
 #include "app/res/CommandIds.h"
-#include "platform/shell/DeviceKey.h"
-#include "platform/shell/TapAndHold.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace velmora::app {
@@ -42,49 +37,12 @@ std::vector<MenuItem> fourPillarsMenu() {
     return items;
 }
 
-FourPillarsView::FourPillarsView(const charts::PillarSet& set, QWidget* parent)
-    : QWidget(parent), set_(set) {
-    setObjectName(QStringLiteral("FourPillarsView"));
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-QImage FourPillarsView::render() const {
-    QImage image(size(), QImage::Format_RGB32);
-    QPainter p(&image);
-    paintFourPillars(p, size(), set_);
-    return image;
-}
-
-void FourPillarsView::paintEvent(QPaintEvent*) {
-    const QImage image = render();
-    QPainter(this).drawImage(0, 0, image);
-}
-
-void FourPillarsView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit tapped(event->position().toPoint());
-}
-
-void FourPillarsView::keyPressEvent(QKeyEvent* event) {
-    emit keyPressed(event);
-}
-
 FourPillarsWindow::FourPillarsWindow(QWidget* owner, ProgramState& state)
     : ChartWindow(owner, state, QStringLiteral("Tử bình"), fourPillarsMenu(),
                   {CmdFourPillarsNew, CmdFourPillarsOpenSaved, CmdFourPillarsWide}) {
     setObjectName(QStringLiteral("FourPillarsWindow"));
-    view_ = new FourPillarsView(set_, this);
-    connect(view_, &FourPillarsView::tapped, this, &FourPillarsWindow::tap);
-    connect(view_, &FourPillarsView::keyPressed, this, [this](QKeyEvent* event) {
-        const shell::DeviceKey k = shell::deviceKeyOf(*event);
-        if (k == shell::DeviceKey::Back || k == shell::DeviceKey::Digit0) {
-            setWide(!isWide());
-            event->accept();
-        } else {
-            event->ignore();
-        }
-    });
-    connect(shell::TapAndHold::install(view_), &shell::TapAndHold::held, this,
-            [this](QPoint pos) { showContextMenu(view_, pos); });
+    view_ = makeView(QStringLiteral("FourPillarsView"),
+                     [this](QPainter& p, QSize size) { paintFourPillars(p, size, set_); });
 }
 
 bool FourPillarsWindow::onOpen() {
@@ -95,8 +53,7 @@ bool FourPillarsWindow::onOpen() {
 
 bool FourPillarsWindow::receiveBirth(const charts::BirthRecord& birth) {
     if (!charts::receiveBirth(set_, birth)) {
-        showChartError(this, QStringLiteral("Ngày giờ sinh không hợp lệ hoặc nằm ngoài các năm "
-                                            "1800–2199: không lập được lá số."));
+        tellInvalidBirth();
         return false;
     }
     set_.clientWidth = view_->width();
@@ -106,7 +63,7 @@ bool FourPillarsWindow::receiveBirth(const charts::BirthRecord& birth) {
     return true;
 }
 
-void FourPillarsWindow::tap(QPoint pos) {
+void FourPillarsWindow::onTap(QPoint pos) {
     if (set_.day.nNam == 0) return;
     const int column = luckColumnAt(pos.x(), pos.y(), view_->width(), view_->height());
     if (column < 0) return;

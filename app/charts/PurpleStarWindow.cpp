@@ -11,7 +11,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace velmora::app {
 
@@ -43,32 +42,6 @@ std::vector<MenuItem> purpleStarMenu() {
             {shell::IDCANCEL, QStringLiteral("Trở về"), 0, {}}};
 }
 
-PurpleStarView::PurpleStarView(const charts::PurpleStarChart& chart, QWidget* parent)
-    : QWidget(parent), chart_(chart) {
-    setObjectName(QStringLiteral("PurpleStarView"));
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-QImage PurpleStarView::render() const {
-    QImage image(size(), QImage::Format_RGB32);
-    QPainter p(&image);
-    paintPurpleStarChart(p, size(), chart_);
-    return image;
-}
-
-void PurpleStarView::paintEvent(QPaintEvent*) {
-    const QImage image = render(); // off screen, then copied at once
-    QPainter(this).drawImage(0, 0, image);
-}
-
-void PurpleStarView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit tapped(event->position().toPoint());
-}
-
-void PurpleStarView::keyPressEvent(QKeyEvent* event) {
-    emit keyPressed(event);
-}
-
 PurpleStarWindow::PurpleStarWindow(QWidget* owner, ProgramState& state, ViewerFactory makeViewer)
     : ChartWindow(owner, state, QStringLiteral("Tử vi - Đẩu số"), purpleStarMenu(),
                   {CmdPurpleStarNew, CmdPurpleStarOpenSaved, CmdPurpleStarWide}),
@@ -76,11 +49,8 @@ PurpleStarWindow::PurpleStarWindow(QWidget* owner, ProgramState& state, ViewerFa
     setObjectName(QStringLiteral("PurpleStarWindow"));
     chart_->selectedPalace = kNoPalace;
     if (!makeViewer_) makeViewer_ = [](QWidget* parent) { return new html::HtmlViewer(parent); };
-    view_ = new PurpleStarView(*chart_, this);
-    connect(view_, &PurpleStarView::tapped, this, &PurpleStarWindow::tap);
-    connect(view_, &PurpleStarView::keyPressed, this, &PurpleStarWindow::key);
-    connect(shell::TapAndHold::install(view_), &shell::TapAndHold::held, this,
-            [this](QPoint pos) { showContextMenu(view_, pos); });
+    view_ = makeView(QStringLiteral("PurpleStarView"),
+                     [this](QPainter& p, QSize size) { paintPurpleStarChart(p, size, *chart_); });
 }
 
 PurpleStarWindow::~PurpleStarWindow() = default;
@@ -111,8 +81,7 @@ bool PurpleStarWindow::receiveBirth(const charts::BirthRecord& birth) {
     layoutChildren();
     ShowSelection();
     if (!outcome.birthValid) {
-        showChartError(this, QStringLiteral("Ngày giờ sinh không hợp lệ hoặc nằm ngoài các năm "
-                                            "1800–2199: không lập được lá số."));
+        tellInvalidBirth();
         return false;
     }
     if (outcome.starFile != files::ReadStatus::Ok)
@@ -149,11 +118,11 @@ bool PurpleStarWindow::eventFilter(QObject* watched, QEvent* event) {
     return ChartWindow::eventFilter(watched, event);
 }
 
-void PurpleStarWindow::tap(QPoint pos) {
+void PurpleStarWindow::onTap(QPoint pos) {
     select(palaceAtPoint(pos.x(), pos.y(), view_->width(), view_->height()));
 }
 
-void PurpleStarWindow::key(QKeyEvent* event) {
+void PurpleStarWindow::onViewKey(QKeyEvent* event) {
     const shell::DeviceKey k = shell::deviceKeyOf(*event);
     const int selected = chart_->selectedPalace;
     switch (k) {
@@ -172,12 +141,8 @@ void PurpleStarWindow::key(QKeyEvent* event) {
     case shell::DeviceKey::Down:
         select(movedSelection(selected, ArrowKey::Down));
         break;
-    case shell::DeviceKey::Back:
-    case shell::DeviceKey::Digit0:
-        setWide(!isWide());
-        break;
     default:
-        event->ignore();
+        ChartWindow::onViewKey(event); // Back and 0: the wide view
         return;
     }
     event->accept();

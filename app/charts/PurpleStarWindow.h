@@ -6,7 +6,6 @@
 #include "platform/html/HtmlViewer.h"
 #include "suite/charts/PurpleStarChart.h"
 
-#include <QImage>
 #include <QPointer>
 #include <functional>
 #include <memory>
@@ -15,26 +14,6 @@ namespace velmora::app {
 
 // Menu 164, on the "Mục chọn" key and on tap-and-hold.
 std::vector<shell::MenuItem> purpleStarMenu();
-
-// The chart as painted, forwarding taps, keys and holds to the window.
-class PurpleStarView : public QWidget {
-    Q_OBJECT
-  public:
-    PurpleStarView(const charts::PurpleStarChart& chart, QWidget* parent);
-    QImage render() const;
-
-  signals:
-    void tapped(QPoint pos);
-    void keyPressed(QKeyEvent* event);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-  private:
-    const charts::PurpleStarChart& chart_;
-};
 
 class PurpleStarWindow : public ChartWindow {
     Q_OBJECT
@@ -53,7 +32,7 @@ class PurpleStarWindow : public ChartWindow {
     void select(int position);
 
     const charts::PurpleStarChart& chart() const { return *chart_; }
-    PurpleStarView* view() const { return view_; }
+    ChartView* view() const { return view_; }
     html::HtmlViewer* viewer() const { return viewer_; }
 
   protected:
@@ -61,15 +40,15 @@ class PurpleStarWindow : public ChartWindow {
     void onCommand(int id) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void onTap(QPoint pos) override;
+    void onViewKey(QKeyEvent* event) override;
 
   private:
     void layoutChildren();
-    void tap(QPoint pos);
-    void key(QKeyEvent* event);
 
     std::unique_ptr<charts::PurpleStarChart> chart_;
     ViewerFactory makeViewer_;
-    PurpleStarView* view_;
+    ChartView* view_;
     QPointer<html::HtmlViewer> viewer_;
     QPoint pressAt_;
 };

@@ -6,6 +6,7 @@
 #include "app/charts/ChartPainting.h"
 #include "app/res/CommandIds.h"
 #include "platform/screen/ScreenProfile.h"
+#include "platform/shell/ControlId.h"
 #include "platform/shell/DeviceKey.h"
 #include "suite/charts/StarRecord.h"
 
@@ -62,14 +63,10 @@ SavedChartsWindow::SavedChartsWindow(QWidget* owner, const QString& programFolde
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(ScaleX(2), ScaleY(2), ScaleX(2), ScaleY(2));
     layout->setSpacing(ScaleY(2));
-    search_ = new QLineEdit(this);
-    search_->setProperty(kChartControlIdProperty, int(IdcSavedChartsSearch));
-    search_->setObjectName(QStringLiteral("control%1").arg(IdcSavedChartsSearch));
+    search_ = shell::withControlId(new QLineEdit(this), IdcSavedChartsSearch);
     search_->setMaxLength(int(kSearchLimit));
     search_->setPlaceholderText(QStringLiteral("Tìm theo tên hoặc điện thoại"));
-    view_ = new QTreeWidget(this);
-    view_->setProperty(kChartControlIdProperty, int(IdcSavedChartsList));
-    view_->setObjectName(QStringLiteral("control%1").arg(IdcSavedChartsList));
+    view_ = shell::withControlId(new QTreeWidget(this), IdcSavedChartsList);
     view_->setRootIsDecorated(false);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -92,9 +89,7 @@ SavedChartsWindow::SavedChartsWindow(QWidget* owner, const QString& programFolde
 }
 
 QWidget* SavedChartsWindow::control(int id) const {
-    for (QWidget* w : findChildren<QWidget*>())
-        if (w->property(kChartControlIdProperty).toInt() == id) return w;
-    return nullptr;
+    return shell::findControl(*this, id);
 }
 
 bool SavedChartsWindow::onOpen() {

@@ -3,10 +3,8 @@
 
 #include "app/fengshui/FengShuiControls.h"
 #include "app/res/CommandIds.h"
-#include "suite/fengshui/DataFileMessages.h"
 
 #include "platform/screen/ScreenProfile.h"
-#include "platform/shell/MessageBox.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -133,8 +131,7 @@ void CoinCastDialog::throwOnce() {
     if (state_.complete()) return;
     std::array<std::uint8_t, 3> bytes{};
     if (!random_ || !random_(bytes.data(), bytes.size())) {
-        shell::messageBox(this, QStringLiteral("Không lấy được số ngẫu nhiên để gieo quẻ"),
-                          fromU16(fengshui::kErrorCaption), shell::MB_OK | shell::MB_ICONERROR);
+        tellError(this, QStringLiteral("Không lấy được số ngẫu nhiên để gieo quẻ"));
         return;
     }
     state_.throwCoins(bytes);
@@ -163,10 +160,8 @@ void CoinCastDialog::onCommand(int id) {
         result_ = state_.lines;
         done(shell::IDOK);
         break;
-    case shell::IDCANCEL:
-        done(id);
-        break;
-    default:
+    default: // "Trở về" and Done close the dialog
+        FullScreenDialog::onCommand(id);
         break;
     }
 }

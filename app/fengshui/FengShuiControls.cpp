@@ -1,29 +1,20 @@
-// Finding controls by id, data file paths and the missing-file message.
+// Finding controls by id, data file paths, error boxes and the image control.
 #include "app/fengshui/FengShuiControls.h"
 
 #include "suite/fengshui/DataFileMessages.h"
 
 #include "platform/device/DeviceRoot.h"
+#include "platform/shell/FormControls.h"
 #include "platform/shell/MessageBox.h"
 
-#include <QCalendarWidget>
 #include <QDateTimeEdit>
-#include <QLocale>
+#include <QPainter>
 
 namespace velmora::app {
 
-QWidget* findControl(const QWidget& root, int id) {
-    for (QWidget* w : root.findChildren<QWidget*>())
-        if (w->property(kFengShuiControlIdProperty).toInt() == id) return w;
-    return nullptr;
-}
-
 void useDeviceDatePicker(QDateTimeEdit* picker) {
     picker->setDateRange(QDate(1800, 1, 1), QDate(2199, 12, 31));
-    picker->setCalendarPopup(true);
-    picker->setLocale(QLocale(QLocale::Vietnamese, QLocale::Vietnam));
-    picker->calendarWidget()->setLocale(picker->locale());
-    picker->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
+    shell::useMonthCalendarPopup(picker);
 }
 
 QString fromU16(std::u16string_view text) {
@@ -35,9 +26,27 @@ std::filesystem::path dataFilePath(const QString& programFolder, std::u16string_
     return host ? std::filesystem::path(host->toStdString()) : std::filesystem::path();
 }
 
+void tellError(QWidget* owner, const QString& text) {
+    shell::messageBox(owner, text, fromU16(fengshui::kErrorCaption),
+                      shell::MB_OK | shell::MB_ICONERROR);
+}
+
 void tellMissingDataFile(QWidget* owner, std::u16string_view name) {
-    shell::messageBox(owner, fromU16(fengshui::missingFileMessage(name)),
-                      fromU16(fengshui::kErrorCaption), shell::MB_OK | shell::MB_ICONERROR);
+    tellError(owner, fromU16(fengshui::missingFileMessage(name)));
+}
+
+ImageView::ImageView(QWidget* parent, bool heightFollowsImage)
+    : QWidget(parent), heightFollowsImage_(heightFollowsImage) {}
+
+void ImageView::setImage(QImage image) {
+    image_ = std::move(image);
+    if (heightFollowsImage_) setFixedHeight(image_.height());
+    update();
+}
+
+void ImageView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, image_);
 }
 
 QString multiLineText(std::u16string_view text) {

@@ -2,6 +2,9 @@
 // program folder, and the message for a file that is not there.
 #pragma once
 
+#include "platform/shell/ControlId.h"
+
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -11,27 +14,36 @@ class QDateTimeEdit;
 
 namespace velmora::app {
 
-// The property that carries a control's product id.
-inline constexpr char kFengShuiControlIdProperty[] = "controlId";
-
-template <typename Control> Control* withControlId(Control* control, int id) {
-    control->setProperty(kFengShuiControlIdProperty, id);
-    control->setObjectName(QStringLiteral("control%1").arg(id));
-    return control;
-}
-
-// The child of root with that product id, or null.
-QWidget* findControl(const QWidget& root, int id);
+using shell::findControl;
+using shell::withControlId;
 
 // The host path of "<program folder>\Data\<name>"; empty when the device refuses the path, which
 // then reads as a missing file.
 std::filesystem::path dataFilePath(const QString& programFolder, std::u16string_view name);
 
+// The text in a box captioned "Có lỗi" with the error icon and "OK".
+void tellError(QWidget* owner, const QString& text);
 // "Không tìm thấy file <name>" captioned "Có lỗi".
 void tellMissingDataFile(QWidget* owner, std::u16string_view name);
 
-// As the device's date picker: the field drops down a month calendar in Vietnamese, weeks from
-// Monday, over the years the calendar is reckoned for (1800-2199).
+// A control that paints the image its dialog renders, in one copy. With heightFollowsImage it
+// takes the image's height (a canvas inside a scroll area).
+class ImageView : public QWidget {
+  public:
+    explicit ImageView(QWidget* parent, bool heightFollowsImage = false);
+    void setImage(QImage image);
+    const QImage& image() const { return image_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool heightFollowsImage_;
+    QImage image_;
+};
+
+// As the device's date picker (shell::useMonthCalendarPopup), over the years the calendar is
+// reckoned for (1800-2199).
 void useDeviceDatePicker(QDateTimeEdit* picker);
 
 QString fromU16(std::u16string_view text);

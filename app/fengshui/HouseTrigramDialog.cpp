@@ -8,31 +8,10 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
-#include <QPainter>
 
 namespace velmora::app {
 
 using namespace fengshui;
-
-// The chart's area: it paints the image the dialog renders, in one copy.
-class HouseTrigramChartView : public QWidget {
-  public:
-    explicit HouseTrigramChartView(QWidget* parent) : QWidget(parent) {}
-    void setImage(QImage image) {
-        image_ = std::move(image);
-        update();
-    }
-    const QImage& image() const { return image_; }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.drawImage(0, 0, image_);
-    }
-
-  private:
-    QImage image_;
-};
 
 shell::MenuBarDescription okMenuBar() {
     shell::MenuBarDescription keys;
@@ -57,7 +36,7 @@ HouseTrigramDialog::HouseTrigramDialog(QWidget* owner, const QDate& birth)
     for (std::u16string_view name : kDirectionNames) facing_->addItem(fromU16(name));
     facing_->setCurrentIndex(0);
     facingLabel_->setBuddy(facing_);
-    chart_ = withControlId(new HouseTrigramChartView(this), IdcHouseChart);
+    chart_ = withControlId(new ImageView(this), IdcHouseChart);
 
     connect(birth_, &QDateEdit::dateChanged, this, &HouseTrigramDialog::readChart);
     connect(male_, &QCheckBox::toggled, this, &HouseTrigramDialog::readChart);

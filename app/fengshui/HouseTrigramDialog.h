@@ -17,7 +17,7 @@ namespace velmora::app {
 // The soft keys of the dialogs that close with "OK" alone.
 shell::MenuBarDescription okMenuBar();
 
-class HouseTrigramChartView;
+class ImageView;
 
 class HouseTrigramDialog : public shell::FullScreenDialog {
     Q_OBJECT
@@ -47,7 +47,7 @@ class HouseTrigramDialog : public shell::FullScreenDialog {
     QCheckBox* male_;
     QLabel* facingLabel_;
     QComboBox* facing_;
-    HouseTrigramChartView* chart_;
+    ImageView* chart_;
 };
 
 } // namespace velmora::app

@@ -235,11 +235,8 @@ void IChingDialog::onCommand(int id) {
     case CmdIChingPlum:
         if (castByPlumBlossom) takeCast(castByPlumBlossom(*this));
         break;
-    case shell::IDOK:
-    case shell::IDCANCEL:
-        done(id);
-        break;
-    default:
+    default: // "Trở về" and Done close the dialog
+        FullScreenDialog::onCommand(id);
         break;
     }
 }

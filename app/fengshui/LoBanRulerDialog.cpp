@@ -9,7 +9,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScrollArea>
 #include <QStyle>
 
@@ -18,26 +17,6 @@ namespace velmora::app {
 using screen::ScaleX;
 using screen::ScaleY;
 using namespace fengshui;
-
-class LoBanScaleView : public QWidget {
-  public:
-    explicit LoBanScaleView(QWidget* parent) : QWidget(parent) {}
-    void setImage(QImage image) {
-        image_ = std::move(image);
-        setFixedHeight(image_.height());
-        update();
-    }
-    const QImage& image() const { return image_; }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.drawImage(0, 0, image_);
-    }
-
-  private:
-    QImage image_;
-};
 
 namespace {
 
@@ -81,7 +60,7 @@ LoBanRulerDialog::LoBanRulerDialog(QWidget* owner)
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidgetResizable(true);
-    scale_ = withControlId(new LoBanScaleView(scroll_), IdcLoBanScale);
+    scale_ = withControlId(new ImageView(scroll_, true), IdcLoBanScale);
     scroll_->setWidget(scale_);
 
     connect(lengthEdit_, &QLineEdit::textChanged, this, &LoBanRulerDialog::redraw);

@@ -25,7 +25,7 @@ class RulerList : public QSpinBox {
     QValidator::State validate(QString& text, int& pos) const override;
 };
 
-class LoBanScaleView;
+class ImageView;
 
 class LoBanRulerDialog : public shell::FullScreenDialog {
     Q_OBJECT
@@ -53,7 +53,7 @@ class LoBanRulerDialog : public shell::FullScreenDialog {
     QLabel* unit_;
     RulerList* rulers_;
     QScrollArea* scroll_;
-    LoBanScaleView* scale_;
+    ImageView* scale_;
 };
 
 } // namespace velmora::app

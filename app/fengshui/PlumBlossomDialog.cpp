@@ -3,11 +3,9 @@
 
 #include "app/fengshui/FengShuiControls.h"
 #include "app/res/CommandIds.h"
-#include "suite/fengshui/DataFileMessages.h"
 
 #include "VelmoraDay.h"
 #include "platform/screen/ScreenProfile.h"
-#include "platform/shell/MessageBox.h"
 
 #include <QDateTimeEdit>
 #include <QFormLayout>
@@ -95,17 +93,14 @@ void PlumBlossomDialog::onCommand(int id) {
     case CmdPlumRandom: {
         std::uint8_t byte = 0;
         if (!random_ || !random_(&byte, 1)) {
-            shell::messageBox(this, QStringLiteral("Không lấy được số ngẫu nhiên"),
-                              fromU16(fengshui::kErrorCaption), shell::MB_OK | shell::MB_ICONERROR);
+            tellError(this, QStringLiteral("Không lấy được số ngẫu nhiên"));
             break;
         }
         number_->setText(QString::number(byte));
         break;
     }
-    case shell::IDCANCEL:
-        done(id);
-        break;
-    default:
+    default: // "Trở về" and Done close the dialog
+        FullScreenDialog::onCommand(id);
         break;
     }
 }

@@ -11,7 +11,6 @@
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/ColorRef.h"
 #include "platform/screen/ScreenProfile.h"
-#include "platform/shell/MessageBox.h"
 
 #include <QHeaderView>
 #include <QTimer>
@@ -50,10 +49,8 @@ bool SixtyCycleDialog::onOpen() {
     if (menuBarFailed_) {
         menuBarFailed_ = false;
         // Once the dialog is up, as the device reports it while the dialog opens.
-        QTimer::singleShot(0, this, [this] {
-            shell::messageBox(this, QStringLiteral("Không tạo được menu"), fromU16(kErrorCaption),
-                              shell::MB_OK | shell::MB_ICONERROR);
-        });
+        QTimer::singleShot(0, this,
+                           [this] { tellError(this, QStringLiteral("Không tạo được menu")); });
     }
     if (!filled_) {
         filled_ = true;

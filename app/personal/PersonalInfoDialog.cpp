@@ -3,16 +3,13 @@
 
 #include "suite/today/TodayNotify.h"
 
-#include "platform/screen/ScreenProfile.h"
+#include "platform/shell/ControlId.h"
+#include "platform/shell/FormControls.h"
 #include "platform/shell/MessageBox.h"
-#include <QButtonGroup>
-#include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -20,25 +17,6 @@ namespace velmora::app {
 
 using namespace velmora::personal;
 using namespace velmora::today;
-
-using screen::ScaleX;
-using screen::ScaleY;
-
-namespace {
-
-QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-template <typename Control> Control* withId(Control* control, int id) {
-    control->setProperty(kControlIdProperty, id);
-    control->setObjectName(QStringLiteral("control%1").arg(id));
-    return control;
-}
-
-} // namespace
 
 std::vector<shell::MenuItem> PersonalInfoDialog::popupMenu() {
     return {{CmdPersonalReset, QStringLiteral("Làm lại"), 0, {}},
@@ -56,10 +34,7 @@ PersonalInfoDialog::PersonalInfoDialog(QWidget* owner, PersonalRecord& record,
 }
 
 void PersonalInfoDialog::buildControls() {
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(ScaleX(6), ScaleY(6), ScaleX(6), ScaleY(6));
-    grid->setHorizontalSpacing(ScaleX(6));
-    grid->setVerticalSpacing(ScaleY(4));
+    QGridLayout* grid = shell::formGrid(this);
 
     // Limits count the terminator, as the record's widths do.
     const struct {
@@ -74,45 +49,28 @@ void PersonalInfoDialog::buildControls() {
                  {&email_, IdcPersonalEmail, "E-mail *", kEmailWidth}};
     int row = 0;
     for (const auto& e : edits) {
-        *e.edit = withId(new QLineEdit(this), e.id);
+        *e.edit = shell::withControlId(new QLineEdit(this), e.id);
         (*e.edit)->setMaxLength(e.limit - 1);
-        grid->addWidget(labelFor(QString::fromUtf8(e.label), *e.edit, this), row, 0);
-        grid->addWidget(*e.edit, row++, 1);
+        shell::addFormRow(grid, row++, QString::fromUtf8(e.label), *e.edit);
     }
 
-    birth_ = withId(new QDateTimeEdit(this), IdcPersonalBirth);
+    birth_ = shell::withControlId(new QDateTimeEdit(this), IdcPersonalBirth);
     birth_->setTimeSpec(Qt::UTC);
     birth_->setDateTimeRange(earliestBirth(), latestBirth());
-    // As the device's date picker: the field drops down a month calendar, in Vietnamese, opening
-    // on the date the field holds.
-    birth_->setCalendarPopup(true);
-    birth_->setLocale(QLocale(QLocale::Vietnamese, QLocale::Vietnam));
-    birth_->calendarWidget()->setLocale(birth_->locale());
-    birth_->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
-    grid->addWidget(labelFor(QStringLiteral("Ngày sinh *"), birth_, this), row, 0);
-    grid->addWidget(birth_, row++, 1);
+    shell::useMonthCalendarPopup(birth_); // as the device's date picker
+    shell::addFormRow(grid, row++, QStringLiteral("Ngày sinh *"), birth_);
 
-    male_ = withId(new QRadioButton(QStringLiteral("Nam"), this), IdcPersonalMale);
-    female_ = withId(new QRadioButton(QStringLiteral("Nữ"), this), IdcPersonalFemale);
-    auto* group = new QButtonGroup(this);
-    group->addButton(male_);
-    group->addButton(female_);
-    auto* sexRow = new QHBoxLayout;
-    sexRow->setSpacing(ScaleX(16));
-    sexRow->addWidget(male_);
-    sexRow->addWidget(female_);
-    sexRow->addStretch(1);
+    male_ = shell::withControlId(new QRadioButton(QStringLiteral("Nam"), this), IdcPersonalMale);
+    female_ = shell::withControlId(new QRadioButton(QStringLiteral("Nữ"), this), IdcPersonalFemale);
     grid->addWidget(new QLabel(QStringLiteral("Giới tính *"), this), row, 0);
-    grid->addLayout(sexRow, row++, 1);
+    grid->addLayout(shell::exclusiveChoiceRow(this, {male_, female_}), row++, 1);
 
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(row, 1);
 }
 
 QWidget* PersonalInfoDialog::control(int id) const {
-    for (QWidget* w : findChildren<QWidget*>())
-        if (w->property(kControlIdProperty).toInt() == id) return w;
-    return nullptr;
+    return shell::findControl(*this, id);
 }
 
 void PersonalInfoDialog::LoadPersonalFields() {

@@ -18,9 +18,6 @@ using personal::kPersonalFile;
 using personal::PersonalFields;
 using personal::PersonalRecord;
 
-// The property that carries a control's id.
-inline constexpr char kControlIdProperty[] = "controlId";
-
 class PersonalInfoDialog : public shell::FullScreenDialog {
     Q_OBJECT
   public:

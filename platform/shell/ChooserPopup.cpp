@@ -1,5 +1,6 @@
 // The popup list over a field: keys, taps and where it goes.
 #include "platform/shell/ChooserPopup.h"
+#include "platform/shell/ControlId.h"
 
 #include "platform/shell/DeviceKey.h"
 
@@ -26,7 +27,7 @@ ChooserPopup* ChooserPopup::open(QWidget* host, QRect place, const QStringList& 
                                  int initial, int controlId, QWidget* opener) {
     auto* popup = new ChooserPopup(host);
     popup->opener_ = opener;
-    popup->setProperty("controlId", controlId);
+    popup->setProperty(kControlIdProperty, controlId);
     popup->addItems(entries);
     popup->setGeometry(keptInside(place, host->size()));
     if (initial >= 0 && initial < entries.size()) {

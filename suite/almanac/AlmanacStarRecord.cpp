@@ -1,6 +1,7 @@
 // Encoding and decoding of the 268-byte star record.
 #include "suite/almanac/AlmanacStarRecord.h"
 
+#include "suite/files/LittleEndian.h"
 #include "suite/text/Utf.h"
 
 namespace velmora::almanac {
@@ -12,45 +13,24 @@ constexpr std::size_t kEmphasisOffset = 57;
 constexpr std::size_t kNameOffset = 68;
 constexpr std::size_t kExplanationOffset = 118;
 
-void putInt32(StarRecordBytes& out, std::size_t at, std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
-    for (std::size_t i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(u >> (8 * i));
-}
+using files::getInt32;
+using files::putInt32;
 
-std::int32_t getInt32(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at) {
-    std::uint32_t u = 0;
-    for (std::size_t i = 0; i < 4; ++i) u |= std::uint32_t{in[at + i]} << (8 * i);
-    return static_cast<std::int32_t>(u);
-}
-
+// At most width - 1 units: the zeroed record keeps the terminator.
 void putText(StarRecordBytes& out, std::size_t at, std::size_t width, const std::u16string& text) {
-    const std::size_t n = std::min(text.size(), width - 1);
-    for (std::size_t i = 0; i < n; ++i) {
-        out[at + 2 * i] = static_cast<std::uint8_t>(text[i] & 0xFF);
-        out[at + 2 * i + 1] = static_cast<std::uint8_t>(text[i] >> 8);
-    }
-}
-
-char16_t unitAt(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at) {
-    return static_cast<char16_t>(in[at] | (in[at + 1] << 8));
+    files::putUnits(out, at, width - 1, text);
 }
 
 // The text up to its terminator, made safe to show (invalid UTF-16 and control characters).
 std::u16string getText(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at,
                        std::size_t width) {
-    std::u16string text;
-    for (std::size_t i = 0; i < width; ++i) {
-        const char16_t c = unitAt(in, at + 2 * i);
-        if (c == 0) break;
-        text.push_back(c);
-    }
-    return velmora::text::cleanText(text);
+    return velmora::text::cleanText(files::getText(in, at, width));
 }
 
 bool textEnds(std::span<const std::uint8_t, kStarRecordSize> in, std::size_t at,
               std::size_t width) {
     for (std::size_t i = 0; i < width; ++i)
-        if (unitAt(in, at + 2 * i) == 0) return true;
+        if (files::getUnit(in, at + 2 * i) == 0) return true;
     return false;
 }
 

@@ -1,6 +1,8 @@
 // Little-endian integers and zero-terminated UTF-16 text fields inside fixed-size records.
 #pragma once
 
+#include "suite/files/LittleEndian.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -10,36 +12,14 @@
 
 namespace velmora::charts {
 
-inline void putInt32(std::span<std::uint8_t> out, std::size_t at, std::int32_t value) {
-    const auto u = static_cast<std::uint32_t>(value);
-    for (std::size_t i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(u >> (8 * i));
-}
-
-inline std::int32_t getInt32(std::span<const std::uint8_t> in, std::size_t at) {
-    std::uint32_t u = 0;
-    for (std::size_t i = 0; i < 4; ++i) u |= std::uint32_t{in[at + i]} << (8 * i);
-    return static_cast<std::int32_t>(u);
-}
-
-// The characters of a text field up to its first terminator, or the whole width without one.
-inline std::u16string getText(std::span<const std::uint8_t> in, std::size_t at, std::size_t width) {
-    std::u16string text;
-    for (std::size_t i = 0; i < width; ++i) {
-        const auto c = static_cast<char16_t>(in[at + 2 * i] | (in[at + 2 * i + 1] << 8));
-        if (c == 0) break;
-        text.push_back(c);
-    }
-    return text;
-}
+using files::getInt32;
+using files::getText;
+using files::putInt32;
 
 // Writes at most `width` characters; the caller's zeroed record supplies the terminator.
 inline void putText(std::span<std::uint8_t> out, std::size_t at, std::size_t width,
                     std::u16string_view text) {
-    const std::size_t n = std::min(text.size(), width);
-    for (std::size_t i = 0; i < n; ++i) {
-        out[at + 2 * i] = static_cast<std::uint8_t>(text[i] & 0xFF);
-        out[at + 2 * i + 1] = static_cast<std::uint8_t>(text[i] >> 8);
-    }
+    files::putUnits(out, at, width, text);
 }
 
 // The text of a fixed-width field in memory, never reading past its width.

@@ -37,20 +37,14 @@ const std::u16string& interpretationText(const HexagramRecord& record, Interpret
 }
 
 std::optional<std::vector<HexagramRecord>> readHexagramFile(const std::filesystem::path& path) {
-    const auto bytes = readRegularFile(path, kHexagramCount * kHexagramRecordSize);
-    if (!bytes) return std::nullopt;
-    return decodeRecords<HexagramRecord, kHexagramRecordSize>(*bytes, decodeHexagramRecord);
+    return readRecordFile<HexagramRecord, kHexagramRecordSize>(path, kHexagramCount,
+                                                               decodeHexagramRecord);
 }
 
 bool writeHexagramFile(const std::filesystem::path& path,
                        const std::vector<HexagramRecord>& records) {
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(records.size() * kHexagramRecordSize);
-    for (const HexagramRecord& record : records) {
-        const HexagramRecordBytes one = encodeHexagramRecord(record);
-        bytes.insert(bytes.end(), one.begin(), one.end());
-    }
-    return writeFileWhole(path, bytes);
+    return writeRecordFile<HexagramRecord, kHexagramRecordSize>(path, records,
+                                                                encodeHexagramRecord);
 }
 
 const HexagramRecord* findByPattern(const std::vector<HexagramRecord>& records,

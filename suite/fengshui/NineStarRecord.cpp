@@ -23,19 +23,14 @@ NineStarRecord decodeNineStarRecord(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<std::vector<NineStarRecord>> readNineStarFile(const std::filesystem::path& path) {
-    const auto bytes = readRegularFile(path, kNineStarCount * kNineStarRecordSize);
-    if (!bytes) return std::nullopt;
-    return decodeRecords<NineStarRecord, kNineStarRecordSize>(*bytes, decodeNineStarRecord);
+    return readRecordFile<NineStarRecord, kNineStarRecordSize>(path, kNineStarCount,
+                                                               decodeNineStarRecord);
 }
 
 bool writeNineStarFile(const std::filesystem::path& path,
                        const std::vector<NineStarRecord>& records) {
-    std::vector<std::uint8_t> bytes;
-    for (const NineStarRecord& record : records) {
-        const NineStarRecordBytes one = encodeNineStarRecord(record);
-        bytes.insert(bytes.end(), one.begin(), one.end());
-    }
-    return writeFileWhole(path, bytes);
+    return writeRecordFile<NineStarRecord, kNineStarRecordSize>(path, records,
+                                                                encodeNineStarRecord);
 }
 
 const NineStarRecord* findNineStar(const std::vector<NineStarRecord>& records, int key, bool male) {

@@ -11,36 +11,11 @@
 
 namespace velmora::fengshui {
 
-void putInt32(std::span<std::uint8_t> record, std::size_t at, std::int32_t value) {
-    const auto u = static_cast<std::uint32_t>(value);
-    for (std::size_t i = 0; i < 4; ++i) record[at + i] = static_cast<std::uint8_t>(u >> (8 * i));
-}
-
-std::int32_t getInt32(std::span<const std::uint8_t> record, std::size_t at) {
-    std::uint32_t u = 0;
-    for (std::size_t i = 0; i < 4; ++i) u |= std::uint32_t{record[at + i]} << (8 * i);
-    return static_cast<std::int32_t>(u);
-}
-
 void putText(std::span<std::uint8_t> record, std::size_t at, std::size_t width,
              std::u16string_view text) {
-    const std::size_t n = std::min(text.size(), width - 1);
-    for (std::size_t i = 0; i < n; ++i) {
-        record[at + 2 * i] = static_cast<std::uint8_t>(text[i] & 0xFF);
-        record[at + 2 * i + 1] = static_cast<std::uint8_t>(text[i] >> 8);
-    }
+    const std::size_t n = files::putUnits(record, at, width - 1, text);
     record[at + 2 * n] = 0;
     record[at + 2 * n + 1] = 0;
-}
-
-std::u16string getText(std::span<const std::uint8_t> record, std::size_t at, std::size_t width) {
-    std::u16string text;
-    for (std::size_t i = 0; i < width; ++i) {
-        const auto c = static_cast<char16_t>(record[at + 2 * i] | (record[at + 2 * i + 1] << 8));
-        if (c == 0) break;
-        text.push_back(c);
-    }
-    return text;
 }
 
 std::optional<std::vector<std::uint8_t>> readRegularFile(const std::filesystem::path& path,

@@ -24,19 +24,14 @@ SixtyCycleRecord decodeSixtyCycleRecord(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<std::vector<SixtyCycleRecord>> readSixtyCycleFile(const std::filesystem::path& path) {
-    const auto bytes = readRegularFile(path, kSixtyCycleCount * kSixtyCycleRecordSize);
-    if (!bytes) return std::nullopt;
-    return decodeRecords<SixtyCycleRecord, kSixtyCycleRecordSize>(*bytes, decodeSixtyCycleRecord);
+    return readRecordFile<SixtyCycleRecord, kSixtyCycleRecordSize>(path, kSixtyCycleCount,
+                                                                   decodeSixtyCycleRecord);
 }
 
 bool writeSixtyCycleFile(const std::filesystem::path& path,
                          const std::vector<SixtyCycleRecord>& records) {
-    std::vector<std::uint8_t> bytes;
-    for (const SixtyCycleRecord& record : records) {
-        const SixtyCycleRecordBytes one = encodeSixtyCycleRecord(record);
-        bytes.insert(bytes.end(), one.begin(), one.end());
-    }
-    return writeFileWhole(path, bytes);
+    return writeRecordFile<SixtyCycleRecord, kSixtyCycleRecordSize>(path, records,
+                                                                    encodeSixtyCycleRecord);
 }
 
 SixtyCycleRow sixtyCycleRow(int row, const SixtyCycleRecord& record) {

@@ -14,6 +14,7 @@
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Screenshot.h"
+#include "platform/testing/MessageBoxWatcher.h"
 #include "platform/testing/ScreenTesting.h"
 #include "suite/almanac/AlmanacReading.h"
 
@@ -38,26 +39,6 @@ const QString kFolder = QStringLiteral("\\Program Files\\LichVelmora");
 SYSTEMTIME at(int day, int month, int year) {
     return velmora::systemTime(year, month, day, 10, 30);
 }
-
-// Presses OK on every message box that appears and remembers what it said.
-struct BoxWatcher {
-    QTimer timer;
-    QStringList texts, captions;
-    QList<unsigned> types;
-    QList<int> buttonCounts;
-    BoxWatcher() {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<shell::MessageBoxDialog*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            texts << box->text();
-            captions << box->caption();
-            types << box->type();
-            buttonCounts << box->buttons().size();
-            box->press(shell::IDOK);
-        });
-        timer.start(5);
-    }
-};
 
 struct Almanac {
     ProgramState state;
@@ -332,7 +313,7 @@ class AlmanacWindowTest : public QObject {
     void missingStarFileIsReportedAndTheReadingGoesOn() {
         const QString file = starDir(root.path()) + QStringLiteral("/vansuxau.dat");
         QVERIFY(QFile::rename(file, file + QStringLiteral(".away")));
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         {
             Almanac a(26, 1, 2009);
             QVERIFY(a.window->open());
@@ -350,7 +331,7 @@ class AlmanacWindowTest : public QObject {
     }
 
     void viewerFailureShowsTheMessageAndCloses() {
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         Almanac a(26, 1, 2009, [](QWidget*) { return nullptr; });
         QCOMPARE(a.window->exec(), 0);
         QCOMPARE(boxes.texts, QStringList{QStringLiteral("Unable to Launch Browser")});

@@ -14,10 +14,12 @@
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Screenshot.h"
+#include "platform/testing/MessageBoxWatcher.h"
 #include "platform/testing/ScreenTesting.h"
 #include "platform/testing/TestDeviceRoot.h"
 #include "suite/charts/ByteFields.h"
 #include "suite/charts/SavedChartsFile.h"
+#include "suite/charts/tests/ChartTestSupport.h"
 
 #include "VelmoraDay.h"
 
@@ -44,15 +46,8 @@ const QString kData = QStringLiteral("Program Files/LichVelmora/Data/");
 
 charts::BirthRecord person(std::u16string_view name, int year, int month, int day, int hour,
                            int minute, bool male, std::u16string_view telephone = u"") {
-    charts::BirthRecord r{};
-    charts::setFieldText(r.name, name);
+    charts::BirthRecord r = charts::testing::birth(year, month, day, hour, minute, male, name);
     charts::setFieldText(r.telephone, telephone);
-    r.year = year;
-    r.month = static_cast<std::int8_t>(month);
-    r.day = static_cast<std::int8_t>(day);
-    r.hour = static_cast<std::int8_t>(hour);
-    r.minute = static_cast<std::int8_t>(minute);
-    r.sex = male ? 1 : 0;
     charts::fillDerivedValues(r);
     return r;
 }
@@ -66,22 +61,6 @@ QByteArray shippedStars() {
     QFile f(QStringLiteral(CHARTS_DEVICE_DATA_DIR "/saotuvi.dat"));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Presses OK on every message box that appears and remembers what it said.
-struct BoxWatcher {
-    QTimer timer;
-    QStringList texts, captions;
-    BoxWatcher() {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<shell::MessageBoxDialog*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            texts << box->text();
-            captions << box->caption();
-            box->press(shell::IDOK);
-        });
-        timer.start(5);
-    }
-};
 
 // Runs `act` once the window's child dialog is open (polled, since the window waits for it).
 void whenChildOpens(std::function<shell::FullScreenDialog*()> child,
@@ -318,7 +297,7 @@ class ChartWindowsTest : public QObject {
 
     void missingStarFileIsToldAndTheFrameStays() {
         Device d(false);
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         PurpleStarWindow w(d.frame.get(), d.state);
         QVERIFY(w.open());
         QVERIFY(w.receiveBirth(person(u"An", 1984, 2, 2, 4, 0, true)));
@@ -330,7 +309,7 @@ class ChartWindowsTest : public QObject {
 
     void unusableBirthIsRefused() {
         Device d;
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         PurpleStarWindow w(d.frame.get(), d.state);
         QVERIFY(w.open());
         QVERIFY(!w.receiveBirth(person(u"An", 1700, 2, 2, 4, 0, true)));
@@ -344,7 +323,7 @@ class ChartWindowsTest : public QObject {
         Device d;
         PurpleStarWindow w(d.frame.get(), d.state);
         QVERIFY(w.open());
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         bool checkedDefaults = false;
         whenChildOpens(
             [&] { return w.openChild(); },
@@ -493,7 +472,7 @@ class ChartWindowsTest : public QObject {
     void unreadableSavedChartsAreToldAndKept() {
         Device d;
         QVERIFY(QDir().mkpath(d.root.host(kData + QStringLiteral("luulaso.dat"))));
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         SavedChartsWindow w(d.frame.get(), kFolder);
         QVERIFY(w.open());
         QCOMPARE(boxes.texts, QStringList{QStringLiteral("Không tìm thấy file luulaso.dat")});

@@ -20,6 +20,7 @@
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/Screenshot.h"
+#include "platform/testing/MessageBoxWatcher.h"
 #include "platform/testing/ScreenTesting.h"
 #include "platform/testing/TestDeviceRoot.h"
 
@@ -46,22 +47,6 @@ namespace {
 
 const QString kFolder = QStringLiteral("\\Program Files\\LichVelmora");
 const QString kDataFolder = QStringLiteral("Program Files/LichVelmora/Data");
-
-// Presses OK on every message box that appears and remembers what it said.
-struct BoxWatcher {
-    QTimer timer;
-    QStringList texts, captions;
-    BoxWatcher() {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<shell::MessageBoxDialog*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            texts << box->text();
-            captions << box->caption();
-            box->press(shell::IDOK);
-        });
-        timer.start(5);
-    }
-};
 
 // The device screen the dialogs open in.
 struct Frame {
@@ -296,7 +281,7 @@ class FengShuiWindowTest : public QObject {
 
     void coinDialogWaitsForSixLinesAndTellsARandomFailure() {
         Frame f;
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         CoinCastDialog coins(&f.frame, scripted({1, 1, 1, 0, 0, 0}));
         QVERIFY(coins.open());
         QVERIFY(control<QLabel>(coins, IdcCoinHelp)
@@ -350,7 +335,7 @@ class FengShuiWindowTest : public QObject {
     void iChingWithoutItsFileSaysSo() {
         QVERIFY(QFile::remove(dataFile("64quai.dat")));
         Frame f;
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         IChingDialog dialog(&f.frame, kFolder, QDateTime(), scripted({}));
         QVERIFY(dialog.open());
         QTRY_COMPARE(boxes.texts.size(), 1);
@@ -365,7 +350,7 @@ class FengShuiWindowTest : public QObject {
 
     void hostileFilesAreRefusedWithoutHarm() {
         Frame f;
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         // A folder where the hexagrams should be, a FIFO for the stars, noise for the cycle.
         QVERIFY(QFile::remove(dataFile("64quai.dat")));
         QVERIFY(QDir().mkpath(dataFile("64quai.dat")));
@@ -398,7 +383,7 @@ class FengShuiWindowTest : public QObject {
 
     void nineStarReadsTheStarOfTheYearAndSex() {
         Frame f;
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         NineStarDialog dialog(&f.frame, kFolder, QDate(1984, 5, 1), QDate(1984, 12, 31));
         QVERIFY(dialog.open());
         auto* name = control<QLineEdit>(dialog, IdcNineStarName);
@@ -458,7 +443,7 @@ class FengShuiWindowTest : public QObject {
 
     void sixtyCycleShortMissingAndWithoutItsMenuBar() {
         Frame f;
-        BoxWatcher boxes;
+        velmora::testing::MessageBoxWatcher boxes;
         QFile file(dataFile("60hoagiap.dat"));
         QVERIFY(file.resize(qint64(fengshui::kSixtyCycleRecordSize) * 30 + 7));
         {

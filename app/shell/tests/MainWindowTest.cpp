@@ -12,6 +12,7 @@
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/SoftKeyBar.h"
+#include "platform/testing/MessageBoxWatcher.h"
 
 #include <QApplication>
 #include <QDir>
@@ -269,18 +270,9 @@ class MainWindowTest : public QObject {
 
     // A device clock outside 1800-2199 shows the nearest supported day and says so once.
     void clockOutsideTheRangeIsToldOnce() {
-        QStringList told;
-        QTimer watcher;
-        connect(&watcher, &QTimer::timeout, [&] {
-            auto* box =
-                qobject_cast<velmora::shell::MessageBoxDialog*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            told << box->caption() + QLatin1Char('|') + box->text();
-            box->press(velmora::shell::IDOK);
-        });
-        watcher.start(5);
+        velmora::testing::MessageBoxWatcher boxes;
         Program p("2300-03-04T10:30");
-        QTRY_COMPARE(told.size(), 1);
+        QTRY_COMPARE(boxes.texts.size(), 1);
         QCOMPARE(p.day().nNam, 2199);
         QCOMPARE(p.day().nThang, 12);
         QCOMPARE(p.day().nNgay, 31);
@@ -288,10 +280,10 @@ class MainWindowTest : public QObject {
         p.page().clockTick();
         p.page().goToToday();
         QTest::qWait(50);
-        QCOMPARE(told.size(), 1);
-        QVERIFY(told[0].startsWith(QStringLiteral("Có lỗi|")));
-        QVERIFY(told[0].contains(QStringLiteral("04/03/2300")));
-        QVERIFY(told[0].contains(QStringLiteral("31/12/2199")));
+        QCOMPARE(boxes.texts.size(), 1);
+        QCOMPARE(boxes.captions[0], QStringLiteral("Có lỗi"));
+        QVERIFY(boxes.texts[0].contains(QStringLiteral("04/03/2300")));
+        QVERIFY(boxes.texts[0].contains(QStringLiteral("31/12/2199")));
     }
 
     // What went wrong at start-up (here a userinfo.dat cut short) is told once the window is up.
@@ -302,16 +294,8 @@ class MainWindowTest : public QObject {
         QVERIFY(cut.open(QIODevice::WriteOnly));
         cut.write(QByteArray(100, 'x'));
         cut.close();
-        QStringList told;
-        QTimer watcher;
-        connect(&watcher, &QTimer::timeout, [&] {
-            auto* box =
-                qobject_cast<velmora::shell::MessageBoxDialog*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible()) return;
-            told << box->text();
-            box->press(velmora::shell::IDOK);
-        });
-        watcher.start(5);
+        velmora::testing::MessageBoxWatcher boxes;
+        const QStringList& told = boxes.texts;
         qputenv("VELMORA_NOW", "2009-01-26T10:30");
         ProgramState state;
         loadProgramState(state);

@@ -4,8 +4,6 @@
 #include "suite/text/Utf.h"
 
 #include <charconv>
-#include <fstream>
-#include <sstream>
 
 namespace fengshui_compile {
 
@@ -13,24 +11,9 @@ void Diagnostics::fail(int line, const std::string& message) {
     errors.push_back(fileName + ":" + std::to_string(line) + ": " + message);
 }
 
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\r'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::vector<std::string> splitFields(std::string_view text, char separator) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == separator) {
-            fields.emplace_back(trim(text.substr(start, i - start)));
-            start = i + 1;
-        }
-    }
-    return fields;
+    const std::vector<std::string_view> fields = velmora::sourcetool::splitFields(text, separator);
+    return {fields.begin(), fields.end()};
 }
 
 std::vector<std::string> splitSpacedFields(std::string_view text) {
@@ -126,18 +109,6 @@ bool parseInt(std::string_view text, int& value) {
     text = trim(text);
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size() && !text.empty();
-}
-
-bool readSourceFile(const char* path, std::string& text, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = std::string(path) + ": cannot open";
-        return false;
-    }
-    std::ostringstream content;
-    content << in.rdbuf();
-    text = content.str();
-    return true;
 }
 
 } // namespace fengshui_compile

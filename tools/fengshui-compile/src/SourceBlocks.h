@@ -2,6 +2,8 @@
 // "== header", fields "label: text", and lines indented with spaces that continue the line before.
 #pragma once
 
+#include "tools/source-tool/SourceTool.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +28,9 @@ struct Diagnostics {
     void fail(int line, const std::string& message);
 };
 
-std::string_view trim(std::string_view text);
+using velmora::sourcetool::readSourceFile;
+using velmora::sourcetool::trim;
+
 std::vector<std::string> splitFields(std::string_view text, char separator = '|');
 // Split at " | " (a bar with a space each side), so that fields may hold bars themselves: the
 // line patterns of the hexagrams.
@@ -55,8 +59,5 @@ void checkWidth(std::u16string_view text, std::size_t width, const std::string& 
 
 // A whole number, or nothing.
 bool parseInt(std::string_view text, int& value);
-
-// The text of a file, or an error.
-bool readSourceFile(const char* path, std::string& text, std::string& error);
 
 } // namespace fengshui_compile

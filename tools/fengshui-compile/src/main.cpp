@@ -2,6 +2,7 @@
 #include "tools/fengshui-compile/src/HexagramSource.h"
 #include "tools/fengshui-compile/src/NineStarSource.h"
 #include "tools/fengshui-compile/src/SixtyCycleSource.h"
+#include "tools/source-tool/SourceTool.h"
 
 #include <iostream>
 
@@ -16,16 +17,9 @@ int usage() {
     return 2;
 }
 
-int report(const std::vector<std::string>& errors) {
-    for (const std::string& error : errors) std::cerr << error << '\n';
-    return errors.empty() ? 0 : 1;
-}
-
-int written(bool ok, const char* output) {
-    if (ok) return 0;
-    std::cerr << output << ": cannot write\n";
-    return 1;
-}
+using velmora::sourcetool::readSourceFile;
+using velmora::sourcetool::reportErrors;
+using velmora::sourcetool::written;
 
 int compile(std::string_view kind, const char* input, const char* output) {
     std::string text, error;
@@ -35,17 +29,17 @@ int compile(std::string_view kind, const char* input, const char* output) {
     }
     if (kind == "hexagrams") {
         const HexagramSourceResult result = compileHexagramSource(text, input);
-        if (report(result.errors)) return 1;
+        if (reportErrors(result.errors)) return 1;
         return written(fs::writeHexagramFile(output, result.records), output);
     }
     if (kind == "ninestars") {
         const NineStarSourceResult result = compileNineStarSource(text, input);
-        if (report(result.errors)) return 1;
+        if (reportErrors(result.errors)) return 1;
         return written(fs::writeNineStarFile(output, result.records), output);
     }
     if (kind == "sixtycycle") {
         const SixtyCycleSourceResult result = compileSixtyCycleSource(text, input);
-        if (report(result.errors)) return 1;
+        if (reportErrors(result.errors)) return 1;
         return written(fs::writeSixtyCycleFile(output, result.records), output);
     }
     return usage();

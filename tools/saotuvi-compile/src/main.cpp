@@ -1,10 +1,9 @@
 // saotuvi-compile: compiles the readable star catalogue into saotuvi.dat, or decodes one back.
 #include "suite/charts/StarRecord.h"
 #include "tools/saotuvi-compile/src/StarSource.h"
+#include "tools/source-tool/SourceTool.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string_view>
 
 namespace {
@@ -27,27 +26,11 @@ int decode(const char* path) {
 }
 
 int compile(const char* input, const char* output) {
-    std::ifstream in(input, std::ios::binary);
-    if (!in) {
-        std::cerr << input << ": cannot open\n";
-        return 1;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    const auto result = velmora::saotuvi::compileStarSource(text.str(), input);
-    for (const auto& error : result.errors) std::cerr << error << '\n';
-    if (!result.errors.empty()) return 1;
-    if (result.rows.empty()) {
-        std::cerr << input << ": no star rows\n";
-        return 1;
-    }
-    std::vector<velmora::charts::StarRecord> records;
-    for (const auto& row : result.rows) records.push_back(row.record);
-    if (!velmora::charts::writeStarCatalogue(output, records)) {
-        std::cerr << output << ": cannot write\n";
-        return 1;
-    }
-    return 0;
+    return velmora::sourcetool::compileRows(
+        input, output, velmora::saotuvi::compileStarSource,
+        [](const char* path, const std::vector<velmora::charts::StarRecord>& records) {
+            return velmora::charts::writeStarCatalogue(path, records);
+        });
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The star catalogue compiler: rows it refuses, position tables it writes (checked against the
 // encoded fields of the catalogue's notes), and the shipped catalogue decoding back to its rows.
 #include "tools/saotuvi-compile/src/StarSource.h"
+#include "tools/source-tool/tests/SourceTesting.h"
 
 #include "suite/text/Utf.h"
 
@@ -12,12 +13,8 @@
 namespace velmora::saotuvi {
 namespace {
 
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using sourcetool::testing::readText;
+using sourcetool::testing::sourceRows;
 
 std::string tableOf(const charts::StarRecord& r) {
     return text::utf16ToUtf8(std::u16string_view(r.table.data(), r.table.size()));
@@ -115,11 +112,7 @@ TEST(ShippedStarCatalogue, BuiltRecordsDecodeToTheirSourceRows) {
     const std::string source = readText(SAOTUVI_SOURCE_DIR "/saotuvi.txt");
     const charts::StarCatalogue built = charts::readStarCatalogue(SAOTUVI_BUILT_DIR "/saotuvi.dat");
     ASSERT_EQ(built.status, files::ReadStatus::Ok);
-    std::vector<std::string> rows;
-    std::istringstream in(source);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty() && line[0] != '#') rows.push_back(line);
-    EXPECT_EQ(formatStarRows(built.records), rows);
+    EXPECT_EQ(formatStarRows(built.records), sourceRows(source));
     const CompileResult compiled = compileStarSource(source, "saotuvi.txt");
     EXPECT_TRUE(compiled.errors.empty());
     ASSERT_EQ(compiled.rows.size(), built.records.size());

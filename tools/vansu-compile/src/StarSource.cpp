@@ -4,6 +4,7 @@
 
 #include "VelmoraLib.h"
 #include "suite/text/Utf.h"
+#include "tools/source-tool/SourceTool.h"
 #include "tools/vansu-compile/src/ValueNames.h"
 
 #include <algorithm>
@@ -21,24 +22,10 @@ constexpr std::array<std::string_view, 4> kSeasons = {"Xuân", "Hạ", "Thu", "�
 constexpr std::string_view kBold = "đậm";
 constexpr std::string_view kEveryMonth = "mọi tháng ";
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
+using sourcetool::trim;
 
 std::vector<std::string_view> split(std::string_view s, char sep) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= s.size(); ++i) {
-        if (i == s.size() || s[i] == sep) {
-            parts.push_back(trim(s.substr(start, i - start)));
-            start = i + 1;
-        }
-    }
-    return parts;
+    return sourcetool::splitFields(s, sep);
 }
 
 int seasonOf(std::string_view word) {

@@ -1,10 +1,10 @@
 // vansu-compile: compiles a readable star table into a star data file, or decodes one back.
 #include "suite/almanac/StarFile.h"
+#include "tools/source-tool/SourceTool.h"
 #include "tools/vansu-compile/src/StarSource.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -31,27 +31,11 @@ int decode(const char* path) {
 }
 
 int compile(const char* input, const char* output) {
-    std::ifstream in(input, std::ios::binary);
-    if (!in) {
-        std::cerr << input << ": cannot open\n";
-        return 1;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    const auto result = velmora::vansu::compileStarSource(text.str(), input);
-    for (const auto& error : result.errors) std::cerr << error << '\n';
-    if (!result.errors.empty()) return 1;
-    if (result.rows.empty()) {
-        std::cerr << input << ": no star rows\n";
-        return 1;
-    }
-    std::vector<velmora::almanac::AlmanacStarRecord> records;
-    for (const auto& row : result.rows) records.push_back(row.record);
-    if (!velmora::almanac::writeStarFile(output, records)) {
-        std::cerr << output << ": cannot write\n";
-        return 1;
-    }
-    return 0;
+    return velmora::sourcetool::compileRows(
+        input, output, velmora::vansu::compileStarSource,
+        [](const char* path, const std::vector<velmora::almanac::AlmanacStarRecord>& records) {
+            return velmora::almanac::writeStarFile(path, records);
+        });
 }
 
 } // namespace

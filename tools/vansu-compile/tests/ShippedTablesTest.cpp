@@ -1,5 +1,6 @@
 // The shipped star tables: every built record decodes back to its source row.
 #include "suite/almanac/StarFile.h"
+#include "tools/source-tool/tests/SourceTesting.h"
 #include "tools/vansu-compile/src/StarSource.h"
 
 #include <fstream>
@@ -10,21 +11,8 @@
 namespace velmora::vansu {
 namespace {
 
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Star rows of a source text as written, without comments and blank lines.
-std::vector<std::string> sourceRows(const std::string& text) {
-    std::vector<std::string> rows;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty() && line[0] != '#') rows.push_back(line);
-    return rows;
-}
+using sourcetool::testing::readText;
+using sourcetool::testing::sourceRows;
 
 class ShippedTable : public ::testing::TestWithParam<const char*> {};
 

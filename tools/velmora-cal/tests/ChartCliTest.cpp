@@ -1,49 +1,19 @@
 // The charts in the terminal calendar: golden text of both charts, the JSON's structure and
 // indices, and the one-line Vietnamese refusals of bad arguments.
+#include "tools/velmora-cal/tests/CalRunner.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
-struct CalRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using velmora::caltest::CalRun;
+using velmora::caltest::readFile;
 
 // Runs velmora-cal with a frozen clock (the current year Kỷ Sửu), stderr kept apart.
 CalRun run(const std::string& arguments, const std::string& environment = "") {
-    // One file per run: CTest runs the cases of this program side by side.
-    static int runs = 0;
-    const std::string errFile = ::testing::TempDir() + "chart-cli-stderr-" +
-                                std::to_string(::getpid()) + "-" + std::to_string(++runs) + ".txt";
-    const std::string command = "VELMORA_NOW=2009-01-26T10:30 " + environment + " " +
-                                VELMORA_CAL_PATH + " " + arguments + " 2>" + errFile;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    std::ifstream in(errFile);
-    std::stringstream err;
-    err << in.rdbuf();
-    std::remove(errFile.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, err.str()};
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return velmora::caltest::runCal(arguments, environment, velmora::caltest::Stderr::Apart);
 }
 
 // Brackets and braces outside strings pair up, and strings close.

@@ -1,40 +1,20 @@
 // The terminal calendar as a user runs it: output, golden month grids and exit codes.
+#include "tools/velmora-cal/tests/CalRunner.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
-struct CalRun {
-    int exitCode;
-    std::string out;
-};
+using velmora::caltest::CalRun;
+using velmora::caltest::readFile;
 
 // Runs velmora-cal with a frozen clock, capturing stdout and stderr together.
 CalRun run(const std::string& arguments, const std::string& environment = "") {
-    const std::string command = "VELMORA_NOW=2009-01-26T10:30 " + environment + " " +
-                                VELMORA_CAL_PATH + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return velmora::caltest::runCal(arguments, environment, velmora::caltest::Stderr::WithOutput);
 }
 
 TEST(VelmoraCal, DayPage) {
@@ -99,16 +79,10 @@ TEST(VelmoraCal, SignedNumbersAreAccepted) {
 
 // Output that could not be written (here a full disk) ended with exit code 0.
 TEST(VelmoraCal, UnwritableOutputFails) {
-    const std::string command = std::string("VELMORA_NOW=2009-01-26T10:30 ") + VELMORA_CAL_PATH +
-                                " --month 2009-01 2>&1 >/dev/full";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string told;
-    std::array<char, 512> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) told.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    EXPECT_NE(WEXITSTATUS(status), 0);
-    EXPECT_EQ(told, "velmora-cal: không ghi được kết quả: ổ đĩa đã đầy\n");
+    const CalRun r = velmora::caltest::runCommand(
+        velmora::caltest::calCommand("--month 2009-01 2>&1 >/dev/full"));
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_EQ(r.out, "velmora-cal: không ghi được kết quả: ổ đĩa đã đầy\n");
 }
 
 TEST(VelmoraCal, RiseSetElsewhere) {
