@@ -11,6 +11,7 @@
 #include "platform/net/NetworkSettings.h"
 #include "platform/registry/RegistryKey.h"
 #include "platform/shell/MessageBox.h"
+#include "platform/testing/MessageBoxWatcher.h"
 #include "suite/today/TodayMessages.h"
 #include "suite/weather/SystemTimeBytes.h"
 #include "suite/weather/WeatherKeys.h"
@@ -115,31 +116,6 @@ weather::WeatherSlot slot(const QString& name) {
     city.getBinary(name, &bytes);
     return weather::decodeSlot(bytes);
 }
-
-// Answers the next message box once it is up (it runs its own loop), noting what it said.
-struct BoxWatcher {
-    QString text, caption;
-    unsigned type = 0;
-    bool pressed = false;
-    QTimer timer;
-    BoxWatcher() {
-        timer.setInterval(20);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<shell::MessageBoxDialog*>(w);
-                    box && box->isVisible()) {
-                    timer.stop();
-                    text = box->text();
-                    caption = box->caption();
-                    type = box->type();
-                    pressed = true;
-                    box->press(shell::IDOK);
-                    return;
-                }
-        });
-        timer.start();
-    }
-};
 
 struct Told {
     QString text;
@@ -312,12 +288,12 @@ class WeatherDownloadTest : public QObject {
         h.item()->TodayItemWndProc(WM_COMMAND, CmdTodayUpdate, 0);
         QVERIFY(h.item()->isUpdating());
         QTRY_COMPARE(silent.connections, 1);
-        BoxWatcher box;
+        velmora::testing::MessageBoxWatcher box;
         h.item()->TodayItemWndProc(WM_COMMAND, CmdTodayUpdate, 0);
         // The download gives up and says so in a box of the item's; only one request was made.
-        QTRY_VERIFY_WITH_TIMEOUT(box.pressed, 10000);
-        QCOMPARE(box.text, QStringLiteral("Không kết nối internet"));
-        QCOMPARE(box.type & shell::MB_ICONERROR, 0u);
+        QTRY_VERIFY_WITH_TIMEOUT(!box.texts.isEmpty(), 10000);
+        QCOMPARE(box.texts, QStringList{QStringLiteral("Không kết nối internet")});
+        QCOMPARE(box.types.front() & shell::MB_ICONERROR, 0u);
         QTRY_VERIFY(!h.item()->isUpdating());
         QCOMPARE(silent.connections, 1);
     }
@@ -327,12 +303,12 @@ class WeatherDownloadTest : public QObject {
         net::setOnline(false);
         test::installPictures(*root);
         test::TodayHarness h(QStringLiteral("qvga"));
-        BoxWatcher box;
+        velmora::testing::MessageBoxWatcher box;
         h.item()->TodayItemWndProc(WM_COMMAND, CmdTodayUpdate, 0);
-        QTRY_VERIFY(box.pressed);
-        QCOMPARE(box.text, QStringLiteral("Không có kết nối"));
-        QCOMPARE(box.caption, QStringLiteral("Có lỗi"));
-        QCOMPARE(box.type & shell::MB_ICONERROR, unsigned(shell::MB_ICONERROR));
+        QTRY_VERIFY(!box.texts.isEmpty());
+        QCOMPARE(box.texts, QStringList{QStringLiteral("Không có kết nối")});
+        QCOMPARE(box.captions.front(), QStringLiteral("Có lỗi"));
+        QCOMPARE(box.types.front() & shell::MB_ICONERROR, unsigned(shell::MB_ICONERROR));
         QTRY_VERIFY(!h.item()->isUpdating());
     }
 };
