@@ -16,6 +16,7 @@
 #include "suite/weather/WeatherKeys.h"
 #include "suite/weather/WeatherLoader.h"
 #include "suite/weather/WeatherStore.h"
+#include "suite/weather/tests/SlotTesting.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -46,22 +47,13 @@ void storeHanoiForecast(QDate today) {
     QVERIFY(setShownCity(1));
     QVERIFY(storeUpdateTime(hanoi,
                             velmora::systemTime(today.year(), today.month(), today.day(), 10, 5)));
-    auto slot = [](QDate d, int code, int icon, int temperature) {
-        WeatherSlot s{};
-        s.year = d.year();
-        s.month = int8_t(d.month());
-        s.day = int8_t(d.day());
-        s.code = int8_t(code);
-        s.icon = int8_t(icon);
-        s.temperature = int8_t(temperature);
-        return s;
-    };
-    QVERIFY(storeSlot(hanoi, value::currentSlot, slot(today, -1, 28, 17)));
+    using test::slotOn;
+    QVERIFY(storeSlot(hanoi, value::currentSlot, slotOn(today, -1, 28, 17)));
     for (QDate d = today; d < today.addDays(kForecastDays); d = d.addDays(1)) {
-        QVERIFY(
-            storeSlot(hanoi, morningValueName(d.year(), d.month(), d.day()), slot(d, 31, 26, 14)));
+        QVERIFY(storeSlot(hanoi, morningValueName(d.year(), d.month(), d.day()),
+                          slotOn(d, 31, 26, 14)));
         QVERIFY(storeSlot(hanoi, afternoonValueName(d.year(), d.month(), d.day()),
-                          slot(d, 41, 30, 19)));
+                          slotOn(d, 41, 30, 19)));
     }
 }
 

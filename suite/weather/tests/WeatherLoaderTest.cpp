@@ -8,6 +8,7 @@
 #include "suite/weather/WeatherKeys.h"
 #include "suite/weather/WeatherLoader.h"
 #include "suite/weather/WeatherStore.h"
+#include "suite/weather/tests/SlotTesting.h"
 
 #include "platform/registry/RegistryKey.h"
 #include <QDate>
@@ -24,13 +25,7 @@ SYSTEMTIME at(int y, int m, int d, int h, int min = 30) {
 
 // A slot that names where it was stored: its date, its code and an icon.
 WeatherSlot marked(QDate date, int code, int icon) {
-    WeatherSlot s{};
-    s.year = date.year();
-    s.month = int8_t(date.month());
-    s.day = int8_t(date.day());
-    s.code = int8_t(code);
-    s.icon = int8_t(icon);
-    return s;
+    return velmora::weather::test::slotOn(date, code, icon);
 }
 
 RegistryKey cityKey(int index) {

@@ -81,7 +81,7 @@ TEST(VelmoraCal, SignedNumbersAreAccepted) {
 TEST(VelmoraCal, UnwritableOutputFails) {
     const CalRun r = velmora::caltest::runCommand(
         velmora::caltest::calCommand("--month 2009-01 2>&1 >/dev/full"));
-    EXPECT_NE(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "velmora-cal: không ghi được kết quả: ổ đĩa đã đầy\n");
 }
 
