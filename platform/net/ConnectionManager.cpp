@@ -2,6 +2,7 @@
 // route to the server exists.
 #include "platform/net/ConnectionManager.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QHostInfo>
@@ -61,12 +62,19 @@ bool hasRouteTo(const QString& host, quint16 port, int timeoutMs) {
     // A name: resolved on a thread of its own so that a slow resolver cannot hold us longer.
     auto info = std::make_shared<QHostInfo>();
     QThread* lookup = QThread::create([info, host] { *info = QHostInfo::fromName(host); });
-    QObject::connect(lookup, &QThread::finished, lookup, &QObject::deleteLater);
     lookup->start();
-    // A lookup that outlasts the wait ends on its own; its result is no longer wanted.
-    if (!lookup->wait(QDeadlineTimer(timeoutMs))) return false;
-    for (const QHostAddress& address : info->addresses())
-        if (routeExists(address, port)) return true;
+    if (lookup->wait(QDeadlineTimer(timeoutMs))) {
+        delete lookup;
+        for (const QHostAddress& address : info->addresses())
+            if (routeExists(address, port)) return true;
+        return false;
+    }
+    // A lookup that outlasts the wait ends on its own; its result is no longer wanted. It is
+    // deleted by the application's thread, whose event loop runs: a caller on a worker thread
+    // (the Today item's update) has none, and a deletion left to it would never happen.
+    if (QCoreApplication* app = QCoreApplication::instance()) lookup->moveToThread(app->thread());
+    QObject::connect(lookup, &QThread::finished, lookup, &QObject::deleteLater);
+    if (lookup->isFinished()) lookup->deleteLater(); // it ended before the connection was made
     return false;
 }
 

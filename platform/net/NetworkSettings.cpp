@@ -3,6 +3,8 @@
 
 #include "platform/registry/RegistryKey.h"
 
+#include <algorithm>
+
 namespace velmora::net {
 
 using registry::RegistryKey;
@@ -95,6 +97,20 @@ QUrl weatherServer() {
 
 bool setWeatherServer(const QUrl& root) {
     return storeString(QStringLiteral("WeatherServer"), root.toString());
+}
+
+int httpTimeoutMs() {
+    RegistryKey key;
+    uint32_t ms = 30000;
+    if (RegistryKey::currentUser().open(kNetworkKey, &key) == Status::Success)
+        key.getDword(QStringLiteral("HttpTimeout"), &ms);
+    return int(std::clamp<uint32_t>(ms, 1000, 600000));
+}
+
+bool setHttpTimeoutMs(int ms) {
+    RegistryKey key;
+    return ms > 0 && RegistryKey::currentUser().create(kNetworkKey, &key) == Status::Success &&
+           key.setDword(QStringLiteral("HttpTimeout"), uint32_t(ms)) == Status::Success;
 }
 
 TimeServer timeServer() {

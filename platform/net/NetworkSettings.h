@@ -31,6 +31,11 @@ bool setOnline(bool online);
 QUrl weatherServer();
 bool setWeatherServer(const QUrl& root);
 
+// "HttpTimeout" (DWORD, milliseconds, default 30000): how long a download from the weather server
+// may take from request to last byte before it is given up; 1000 at least.
+int httpTimeoutMs();
+bool setHttpTimeoutMs(int ms);
+
 // "TimeServer" (text, "host" or "host:port"): the Time Protocol server; default the public
 // server of the National Institute of Standards and Technology, time-a-g.nist.gov (129.6.15.28),
 // port 37.

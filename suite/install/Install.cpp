@@ -3,6 +3,7 @@
 
 #include "platform/device/DeviceRoot.h"
 #include "platform/registry/RegistryKey.h"
+#include "platform/today/TodayItems.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -90,6 +91,38 @@ bool linkExecutable(const QString& hostExecutable, const QString& link, QString*
 
 } // namespace
 
+QString InstallPlan::defaultTodayItemFile() {
+    const QString chosen = qEnvironmentVariable("VELMORA_TODAY_PLUGIN");
+#ifdef VELMORA_TODAY_PLUGIN
+    return chosen.isEmpty() ? QStringLiteral(VELMORA_TODAY_PLUGIN) : chosen;
+#else
+    return chosen;
+#endif
+}
+
+bool installTodayItem(const QString& programFolder, const QString& hostPlugin, QString* error) {
+    const QString dll = programFolder + u'\\' + kTodayItemFile;
+    const std::optional<QString> link = hostPath(dll, LinkPolicy::AllowProgramLink);
+    if (!link) return fail(error, QStringLiteral("không đặt được %1").arg(dll));
+    if (!linkExecutable(hostPlugin, *link, error)) return false;
+
+    todayscreen::ItemRegistration item;
+    item.name = kTodayItemName;
+    item.dll = dll;
+    item.options = true;
+    if (!todayscreen::registerItem(item))
+        return fail(error, QStringLiteral("không đăng ký được mục Hôm nay với màn hình Hôm nay"));
+
+    registry::RegistryKey key;
+    QString folder;
+    if (registry::RegistryKey::currentUser().create("Software\\VelmoraSoft\\VelmoraToday", &key) !=
+            registry::Status::Success ||
+        (key.getString("ThuMucAnh", &folder) == registry::Status::NotFound &&
+         key.setString("ThuMucAnh", programFolder + "\\Images") != registry::Status::Success))
+        return fail(error, QStringLiteral("không ghi được \"ThuMucAnh\" vào sổ đăng ký"));
+    return true;
+}
+
 bool install(const InstallPlan& plan, QString* error) {
     QString folder = plan.programFolder;
     while (folder.endsWith('\\')) folder.chop(1);
@@ -114,6 +147,8 @@ bool install(const InstallPlan& plan, QString* error) {
         root.create("Software\\VelmoraSoft\\LichVelmora", &key) != registry::Status::Success ||
         key.setString("ThuMucLich", folder) != registry::Status::Success)
         return fail(error, QStringLiteral("không ghi được \"ThuMucLich\" vào sổ đăng ký"));
+    if (!plan.hostTodayItem.isEmpty() && QFileInfo(plan.hostTodayItem).isFile())
+        return installTodayItem(folder, plan.hostTodayItem, error);
     return true;
 }
 

@@ -11,9 +11,8 @@ bool notifyTodayItem(int timeoutMs) {
     using registry::Status;
     RegistryKey key;
     uint32_t handle = 0;
-    if (RegistryKey::currentUser().open(QStringLiteral("Software\\VelmoraSoft\\LichVelmora\\"),
-                                        &key) != Status::Success ||
-        key.getDword(QStringLiteral("VelmoraToday"), &handle) != Status::Success || handle == 0)
+    if (RegistryKey::currentUser().open(QString::fromUtf16(kHandleKey), &key) != Status::Success ||
+        key.getDword(QString::fromUtf16(kHandleValue), &handle) != Status::Success || handle == 0)
         return false;
     return ipc::send(handle, kTodayReloadMessage, 0, 0, timeoutMs);
 }

@@ -40,6 +40,19 @@ TEST_F(Network, StoredSettingsReplaceTheDefaults) {
     EXPECT_EQ(weatherServer(), QUrl("http://127.0.0.1:9000"));
 }
 
+TEST_F(Network, HttpTimeoutIsHeldToASaneRange) {
+    EXPECT_EQ(httpTimeoutMs(), 30000);
+    const struct {
+        int stored;
+        int read;
+    } cases[] = {{1500, 1500}, {1, 1000}, {999999999, 600000}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(setHttpTimeoutMs(c.stored));
+        EXPECT_EQ(httpTimeoutMs(), c.read) << c.stored;
+    }
+    EXPECT_FALSE(setHttpTimeoutMs(0));
+}
+
 TEST_F(Network, UrlMapsToTheFirstDestination) {
     EXPECT_EQ(destinationForUrl(QUrl("http://127.0.0.1:8765/"))->description, "Internet");
     EXPECT_FALSE(destinationForUrl(QUrl("no host")).has_value());

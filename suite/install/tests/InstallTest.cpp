@@ -42,6 +42,7 @@ class Installation : public velmora::testing::DeviceRootTest {
         plan.hostExecutable = DEVICE_PROBE_PATH;
         plan.hostData = host.path() + "/Data";
         plan.hostImages = host.path() + "/Images";
+        plan.hostTodayItem = DEVICE_PROBE_PATH; // any file stands for the plug-in here
     }
 
     QTemporaryDir host;
@@ -87,6 +88,64 @@ TEST_F(Installation, ReinstallUsesTheFoldersAsTheUserSpelledThem) {
     ASSERT_TRUE(install(plan));
     EXPECT_FALSE(QFileInfo::exists(root + "/Program Files"));
     EXPECT_EQ(readDevice("\\Program Files\\LichVelmora\\Data\\nhipsinhhoc.dat"), "my people");
+}
+
+QString stringValue(const QString& path, const QString& name) {
+    RegistryKey key;
+    QString text;
+    RegistryKey::currentUser().open(path, &key);
+    key.getString(name, &text);
+    return text;
+}
+
+uint32_t dwordValue(const QString& path, const QString& name) {
+    RegistryKey key;
+    uint32_t value = 99;
+    RegistryKey::currentUser().open(path, &key);
+    key.getDword(name, &value);
+    return value;
+}
+
+const QString kItemKey = "Device\\Today\\Items\\VelmoraToday";
+
+TEST_F(Installation, TodayItemIsLinkedAndRegisteredWithTheTodayScreen) {
+    writeFile(host.path() + "/Images/mypic.png", "default picture");
+    ASSERT_TRUE(install(plan));
+    const QFileInfo dll(root + "/Program Files/LichVelmora/VelmoraToday.dll");
+    EXPECT_TRUE(dll.isSymLink());
+    EXPECT_EQ(dll.symLinkTarget(), QFileInfo(DEVICE_PROBE_PATH).absoluteFilePath());
+    EXPECT_EQ(stringValue(kItemKey, "DLL"), "\\Program Files\\LichVelmora\\VelmoraToday.dll");
+    EXPECT_EQ(dwordValue(kItemKey, "Enabled"), 1u);
+    EXPECT_EQ(dwordValue(kItemKey, "Options"), 1u);
+    EXPECT_EQ(stringValue("Software\\VelmoraSoft\\VelmoraToday", "ThuMucAnh"),
+              "\\Program Files\\LichVelmora\\Images");
+    EXPECT_EQ(readDevice("\\Program Files\\LichVelmora\\Images\\mypic.png"), "default picture");
+}
+
+TEST_F(Installation, ReinstallKeepsTheUsersTodayChoices) {
+    writeFile(host.path() + "/Images/mypic.png", "default picture");
+    ASSERT_TRUE(install(plan));
+    RegistryKey item, today;
+    ASSERT_EQ(RegistryKey::currentUser().open(kItemKey, &item), Status::Success);
+    ASSERT_EQ(item.setDword("Enabled", 0), Status::Success);
+    ASSERT_EQ(RegistryKey::currentUser().open("Software\\VelmoraSoft\\VelmoraToday", &today),
+              Status::Success);
+    ASSERT_EQ(today.setString("ThuMucAnh", "\\My Documents\\Ảnh"), Status::Success);
+    writeFile(hostPath("\\Program Files\\LichVelmora\\Images\\mypic.png").value(), "my face");
+
+    ASSERT_TRUE(install(plan));
+    EXPECT_EQ(dwordValue(kItemKey, "Enabled"), 0u);
+    EXPECT_EQ(stringValue("Software\\VelmoraSoft\\VelmoraToday", "ThuMucAnh"),
+              QStringLiteral("\\My Documents\\Ảnh"));
+    EXPECT_EQ(readDevice("\\Program Files\\LichVelmora\\Images\\mypic.png"), "my face");
+}
+
+TEST_F(Installation, WithoutAPluginNoTodayItemIsRegistered) {
+    plan.hostTodayItem = host.path() + "/nothing.so";
+    ASSERT_TRUE(install(plan));
+    RegistryKey item;
+    EXPECT_EQ(RegistryKey::currentUser().open(kItemKey, &item), Status::NotFound);
+    EXPECT_FALSE(QFileInfo::exists(root + "/Program Files/LichVelmora/VelmoraToday.dll"));
 }
 
 struct BadPlanCase {

@@ -2,9 +2,12 @@
 #include "tools/velmora-art/src/PictureSet.h"
 
 #include "tools/velmora-art/src/Backgrounds.h"
+#include "tools/velmora-art/src/ClockFace.h"
 #include "tools/velmora-art/src/DayBitmaps.h"
 #include "tools/velmora-art/src/NineStarPictures.h"
 #include "tools/velmora-art/src/ProgramIcon.h"
+#include "tools/velmora-art/src/TodayDigits.h"
+#include "tools/velmora-art/src/TodayFrames.h"
 #include "tools/velmora-art/src/WeatherIcon.h"
 
 #include <QDir>
@@ -43,6 +46,16 @@ QStringList writePictures(const QString& outputDir) {
         save(weatherIcon(code, IconSize::Large), outputDir, "Images/wl" + number + ".png", written);
         save(weatherIcon(code, IconSize::Small), outputDir, "Images/wm" + number + ".png", written);
     }
+    // The Today item's pictures, beside the weather icons it shares with the program.
+    save(panelFrame(120), outputDir, "Images/vlh_f1.png", written);
+    save(panelFrame(240), outputDir, "Images/vlh_f2.png", written);
+    save(buttonFrame(), outputDir, "Images/vlh_fb.png", written);
+    for (int digit = 0; digit <= 9; ++digit)
+        save(digitPicture(digit), outputDir, QStringLiteral("Images/vlh_%1.png").arg(digit),
+             written);
+    save(separatorPicture(), outputDir, "Images/vlh_s.png", written);
+    save(clockFace(), outputDir, "Images/clock.png", written);
+    save(defaultPortrait(), outputDir, "Images/mypic.png", written);
     save(moonBitmap(), outputDir, "Resources/bmp131.png", written);
     save(sunBitmap(), outputDir, "Resources/bmp132.png", written);
     save(solarTermBitmap(), outputDir, "Resources/bmp133.png", written);

@@ -27,6 +27,15 @@ std::vector<Expected> expectedFiles() {
     for (int number = 170; number <= 178; ++number)
         files.push_back({QString("Resources/bmp%1.png").arg(number), {150, 200}, "png"});
     files.push_back({"Resources/bmp179.png", {80, 16}, "png"});
+    // The Today item's: frames, clock digits and separator, clock face, default portrait.
+    files.push_back({"Images/vlh_f1.png", {240, 156}, "png"});
+    files.push_back({"Images/vlh_f2.png", {480, 156}, "png"});
+    files.push_back({"Images/vlh_fb.png", {160, 52}, "png"});
+    for (int digit = 0; digit <= 9; ++digit)
+        files.push_back({QStringLiteral("Images/vlh_%1.png").arg(digit), {44, 60}, "png"});
+    files.push_back({"Images/vlh_s.png", {20, 60}, "png"});
+    files.push_back({"Images/clock.png", {140, 140}, "png"});
+    files.push_back({"Images/mypic.png", {100, 100}, "png"});
     for (int code = 1; code <= 47; ++code) {
         files.push_back({"Images/wl" + twoDigits(code) + ".png", {240, 140}, "png"});
         files.push_back({"Images/wm" + twoDigits(code) + ".png", {48, 48}, "png"});
