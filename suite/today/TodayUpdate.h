@@ -5,11 +5,8 @@
 
 namespace velmora::today {
 
-inline constexpr uint32_t kCommandMessage = 0x0111;    // WM_COMMAND
-inline constexpr uint32_t kTodayUpdateCommand = 40005; // the Today item's "Cập nhật"
-
-// Posts WM_COMMAND with wParam kTodayUpdateCommand (lParam 0) to the window whose handle the
-// Today item keeps in the DWORD "VelmoraToday" under HKEY_CURRENT_USER
+// Posts WM_COMMAND with wParam CmdTodayUpdate (TodayMessages.h; lParam 0) to the window whose
+// handle the Today item keeps in the DWORD "VelmoraToday" under HKEY_CURRENT_USER
 // "Software\VelmoraSoft\LichVelmora\". False when no Today item runs (no value, or a handle nobody
 // answers on any more).
 bool requestTodayWeatherUpdate(int timeoutMs = 1000);
