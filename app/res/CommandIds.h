@@ -52,6 +52,87 @@ enum PersonalControl : int {
     IdcPersonalFemale = 1015,
 };
 
+// The reminder list's and editor's menu 158.
+enum ReminderCommand : int {
+    CmdRemindersAdd = 40059,     // "Thêm mới"
+    CmdRemindersDelete = 40060,  // "Xóa"
+    CmdRemindersView = 40061,    // "Xem chi tiết"
+    CmdRemindersByTitle = 40062, // "Theo tiêu đề"
+    CmdRemindersByDate = 40063,  // "Theo thời gian"
+    CmdRemindersByPlace = 40064, // "Theo địa điểm"
+    CmdRemindersByKind = 40065,  // "Theo thể loại"
+    CmdRemindersSave = 40068,    // "Lưu dữ liệu"
+    CmdRemindersRedraw = 40069,  // "Làm lại"
+};
+
+// The reminder list and the editor "Lịch nhắn" (template 157).
+enum ReminderControl : int {
+    IdcRemindersList = 6000,
+    IdcReminderTitleLabel = 1010,
+    IdcReminderPlaceLabel = 1011,
+    IdcReminderDayLabel = 1012,
+    IdcReminderMonthLabel = 1014,
+    IdcReminderDay = 1018,
+    IdcReminderMonth = 1019,
+    IdcReminderDaysBefore = 1020,
+    IdcReminderAlarm = 1021,
+    IdcReminderKind = 1022,
+    IdcReminderTitle = 1023,
+    IdcReminderLunar = 1024,
+    IdcReminderPrevious = 1025,
+    IdcReminderNext = 1026,
+    IdcReminderContent = 1027,
+    IdcReminderAlarmLabel = 1028,
+    IdcReminderBeforeLabel = 1029,
+    IdcReminderDaysLabel = 1030,
+    IdcReminderKindLabel = 1031,
+    IdcReminderPlace = 1046,
+};
+
+// The biorhythm window's menu 142 and its options dialog's menu 169.
+enum BiorhythmCommand : int {
+    CmdBiorhythmEnergy = 40044,      // "Năng lượng"
+    CmdBiorhythmEmotion = 40045,     // "Cảm xúc"
+    CmdBiorhythmIntellect = 40046,   // "Trí tuệ"
+    CmdBiorhythmIntuition = 40047,   // "Trực giác"
+    CmdBiorhythmAesthetic = 40048,   // "Thẩm mỹ"
+    CmdBiorhythmSpiritual = 40049,   // "Tâm linh"
+    CmdBiorhythmOptions = 40051,     // "Tùy chọn" and "XOY"
+    CmdBiorhythmOptionsSave = 40157, // "Lưu thông tin" of the options dialog
+};
+
+// The biorhythm window (template 141) and its options dialog (template 168).
+enum BiorhythmControl : int {
+    IdcBiorhythmBirth = 1009,
+    IdcBiorhythmFrom = 1013,
+    IdcBiorhythmView = 1039,
+    IdcBiorhythmBirth2 = 1040,
+    IdcBiorhythmLastPeriod = 1056,
+    IdcBiorhythmAverage = 1057,
+    IdcBiorhythmShowStrip = 1058,
+};
+
+// The weather window's menu bar 186.
+enum WeatherCommand : int {
+    CmdWeatherUpdate = 40248, // left key "Cập nhật"
+    CmdWeatherShow = 40249,   // "Hiển thị"
+    CmdWeatherPurge = 40251,  // "Xóa dữ liệu cũ"
+};
+
+// The weather window's city list.
+inline constexpr int IdcWeatherCityList = 6003;
+
+// The clock synchronisation dialog (template 178).
+enum ClockSyncCommand : int {
+    CmdClockSyncStart = 40205, // "Đồng bộ"
+};
+
+enum ClockSyncControl : int {
+    IdcClockSyncCaption = 1080,
+    IdcClockSyncDestinations = 1081,
+    IdcClockSyncStatus = 1082,
+    IdcClockSyncResult = 1083,
+};
 // The feng-shui and divination windows: "Bát trạch".
 enum HouseTrigramControl : int {
     IdcHouseBirth = 1101,  // "Ngày sinh"

@@ -13,8 +13,15 @@
 #include "app/personal/PersonalInfoDialog.h"
 #include "app/res/CommandIds.h"
 #include "app/shell/AboutDialog.h"
+#include "app/tools/BiorhythmWindow.h"
+#include "app/tools/ClockSyncDialog.h"
+#include "app/tools/PersonalToolState.h"
+#include "app/tools/ReminderListDialog.h"
+#include "app/tools/WeatherWindow.h"
 #include "platform/device/RandomBytes.h"
 #include "suite/personal/PersonalFields.h"
+
+#include <memory>
 
 namespace velmora::app {
 
@@ -41,6 +48,24 @@ void installTools(MainWindow& window) {
     window.setTool(CmdAlmanac, [](MainWindow& w) {
         AlmanacWindow almanac(&w, w.state());
         almanac.exec();
+    });
+    auto tools = std::make_shared<PersonalToolState>(); // lives as long as the tools do
+    window.setTool(CmdBiorhythm, [tools](MainWindow& w) {
+        BiorhythmWindow dialog(&w, w.state().programFolder, w.state().personal.birth,
+                               tools->biorhythm);
+        dialog.exec();
+    });
+    window.setTool(CmdReminders, [](MainWindow& w) {
+        ReminderListDialog dialog(&w, w.state().reminderChangeMessage);
+        dialog.exec();
+    });
+    window.setTool(CmdWeather, [tools](MainWindow& w) {
+        WeatherWindow dialog(&w, w.state(), tools->weatherCity);
+        dialog.exec();
+    });
+    window.setTool(CmdClockSync, [](MainWindow& w) {
+        ClockSyncDialog dialog(&w);
+        dialog.exec();
     });
     window.setTool(CmdHouseTrigram, [](MainWindow& w) {
         HouseTrigramDialog dialog(&w, ownerBirth(w));

@@ -5,6 +5,7 @@
 #include "app/shell/Tools.h"
 #include "platform/device/ProgramFolder.h"
 #include "platform/ipc/SingleInstance.h"
+#include "platform/notify/NotificationService.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
 #include "suite/install/Install.h"
@@ -56,6 +57,10 @@ int main(int argc, char** argv) {
     velmora::ipc::SingleInstance instance(QString::fromUtf16(kWindowClass) + QLatin1Char('|') +
                                           title);
     if (app.screenshotPath().isEmpty() && instance.tryActivateExisting()) return 0;
+
+    // The reminders' alarms are shown by the device's notification service, which the running
+    // program hosts (another program of the device may already host it: this one then stands by).
+    if (app.screenshotPath().isEmpty()) velmora::notify::NotificationService::start();
 
     ProgramState state;
     state.programFolder = velmora::device::ProgramFolder();

@@ -106,6 +106,12 @@ bool setLocalTime(const QDateTime& deviceLocal) {
     return writeSettings(s);
 }
 
+bool setSystemTime(const QDateTime& utc) {
+    if (!utc.isValid()) return false;
+    const QDateTime inZone = utc.toUTC().addSecs(qint64(zoneHours()) * 3600);
+    return setLocalTime(wallFields(inZone));
+}
+
 int zoneHours() {
     return readSettings().zoneHours;
 }

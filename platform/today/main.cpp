@@ -5,6 +5,7 @@
 #include "platform/ipc/RegisteredMessage.h"
 #include "platform/ipc/SingleInstance.h"
 #include "platform/net/NetworkSettings.h"
+#include "platform/notify/NotificationService.h"
 #include "platform/registry/RegistryKey.h"
 #include "platform/shell/Application.h"
 #include "platform/shell/DeviceFrame.h"
@@ -84,8 +85,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora-today: %s\n", qUtf8Printable(line));
     installTodayCommands(frame, *screen);
 
-    // Device services that run with the Today screen start here, once the items are up (the
-    // notification service joins them).
+    // Device services that run with the Today screen start here, once the items are up: the
+    // notification service shows the reminders' alarms while the Today screen runs (LichVelmora
+    // stands aside then). A screenshot run starts none.
+    if (!ownRun) notify::NotificationService::start();
 
     // The page each item shows: as many right-key presses as the page number.
     for (int i = 0; i < screen->itemCount(); ++i)

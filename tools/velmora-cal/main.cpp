@@ -3,6 +3,7 @@
 #include "tools/velmora-cal/Arguments.h"
 #include "tools/velmora-cal/ChartReport.h"
 #include "tools/velmora-cal/DayReport.h"
+#include "tools/velmora-cal/ExportModes.h"
 #include "tools/velmora-cal/JsonReport.h"
 #include "tools/velmora-cal/LunarLookup.h"
 #include "tools/velmora-cal/MonthGrid.h"
@@ -177,6 +178,7 @@ int printChart(const std::string& mode, const std::vector<std::string>& args) {
 int run(const std::vector<std::string>& args) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(kUsage, stdout);
+        std::fputs(kExportUsage, stdout);
         return 0;
     }
     if (args.empty() || args[0].rfind("--", 0) != 0) return printDay(args, false);
@@ -188,6 +190,7 @@ int run(const std::vector<std::string>& args) {
     if (command == "--riseset") return printRiseSet(rest);
     if (command == "--almanac") return printAlmanac(rest);
     if (command == "--tu-vi" || command == "--tu-tru") return printChart(command, rest);
+    if (const int exported = runExportMode(command, rest); exported >= 0) return exported;
     return fail("Tham số không rõ: " + command + " (xem velmora-cal --help)");
 }
 

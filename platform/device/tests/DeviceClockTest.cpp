@@ -59,6 +59,18 @@ TEST_F(DeviceClock, RunsInTheDeviceZone) {
     EXPECT_EQ(zoneHours(), 9);
 }
 
+// Setting the clock from a UTC instant gives the device that instant in its own zone; a frozen
+// clock refuses.
+TEST_F(DeviceClock, SetFromUtcShowsTheDeviceZone) {
+    ASSERT_TRUE(setZoneHours(9));
+    ASSERT_TRUE(setSystemTime(QDateTime(QDate(2030, 5, 17), QTime(8, 0, 0), Qt::UTC)));
+    EXPECT_NEAR(localNow().toSecsSinceEpoch(),
+                QDateTime(QDate(2030, 5, 17), QTime(17, 0, 0), Qt::UTC).toSecsSinceEpoch(), 5);
+    setenv("VELMORA_NOW", "2025-01-01T00:00", 1);
+    EXPECT_FALSE(setSystemTime(QDateTime(QDate(2030, 5, 17), QTime(8, 0, 0), Qt::UTC)));
+    EXPECT_FALSE(setSystemTime(QDateTime()));
+}
+
 TEST_F(DeviceClock, SetTimeIsSeenByAnotherProgram) {
     const QDateTime wanted(QDate(2031, 3, 4), QTime(5, 6, 7), Qt::UTC);
     ASSERT_TRUE(setLocalTime(wanted));
