@@ -1,6 +1,7 @@
 // Reading a regular file of bounded size without ever blocking on something else.
 #include "suite/files/RegularFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,10 +25,16 @@ ReadResult readRegularFile(const std::string& path, std::size_t maxBytes) {
         ::close(fd);
         return result;
     }
-    // One byte more than the limit tells an over-long file from one of exactly the limit.
-    result.bytes.resize(maxBytes + 1);
+    // One byte more than the limit tells an over-long file from one of exactly the limit. The
+    // buffer starts at the size the file says it has and grows only if it grows meanwhile, so a
+    // small file under a large limit costs a small buffer.
+    const std::size_t wanted = maxBytes + 1;
+    const std::size_t stated = info.st_size > 0 ? std::size_t(info.st_size) + 1 : 4096;
+    result.bytes.resize(std::min(wanted, stated));
     std::size_t got = 0;
-    while (got < result.bytes.size()) {
+    while (got < wanted) {
+        if (got == result.bytes.size())
+            result.bytes.resize(std::min(wanted, std::max<std::size_t>(4096, got * 2)));
         const ssize_t n = ::read(fd, result.bytes.data() + got, result.bytes.size() - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
