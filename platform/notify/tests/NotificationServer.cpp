@@ -37,10 +37,11 @@ class NotificationServer : public QObject {
         return ++last_;
     }
     Q_SCRIPTABLE QStringList GetCapabilities() { return {QStringLiteral("body")}; }
-    Q_SCRIPTABLE QString GetServerInformation(QString& vendor, QString& version, QString& spec) {
+    Q_SCRIPTABLE QString GetServerInformation(QString& vendor, QString& version,
+                                              QString& protocolVersion) {
         vendor = QStringLiteral("test");
         version = QStringLiteral("1");
-        spec = QStringLiteral("1.2");
+        protocolVersion = QStringLiteral("1.2");
         return QStringLiteral("notification-test-server");
     }
     Q_SCRIPTABLE void CloseNotification(uint id) { Q_UNUSED(id) }

@@ -50,7 +50,7 @@ class ShellTest : public QObject {
         QCOMPARE(digitOf(key), qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9 ? qtKey - Qt::Key_0 : -1);
     }
 
-    void menuBarSpecValidity_data() {
+    void menuBarDescriptionValidity_data() {
         QTest::addColumn<int>("leftId");
         QTest::addColumn<QString>("leftText");
         QTest::addColumn<int>("rightId");
@@ -70,7 +70,7 @@ class ShellTest : public QObject {
         QTest::newRow("menu item without text")
             << 1 << "Trái" << 0 << "Menu" << true << true << false;
     }
-    void menuBarSpecValidity() {
+    void menuBarDescriptionValidity() {
         QFETCH(int, leftId);
         QFETCH(QString, leftText);
         QFETCH(int, rightId);
