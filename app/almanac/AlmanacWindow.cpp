@@ -1,5 +1,6 @@
 // The almanac window: menu bar, layout, the reading in the HTML viewer, focus and "Hôm nay".
 #include "app/almanac/AlmanacWindow.h"
+#include "app/shell/ProgramDataFile.h"
 
 #include "platform/device/DeviceClock.h"
 #include "platform/device/DeviceRoot.h"
@@ -20,14 +21,6 @@ namespace {
 const QString kTitle = QStringLiteral("Lịch vạn sự");
 const QString kLeftOnGrid = QStringLiteral("Xem sao");
 const QString kLeftOnReading = QStringLiteral("Chọn lịch");
-
-std::filesystem::path starFile(const QString& programFolder, std::u16string_view name) {
-    const auto host =
-        velmora::device::hostPath(programFolder + QStringLiteral("\\Data\\") +
-                                  QString::fromUtf16(name.data(), qsizetype(name.size())));
-    // A path the device refuses cannot be opened, and is reported as missing.
-    return host ? std::filesystem::path(host->toStdU16String()) : std::filesystem::path();
-}
 
 } // namespace
 
@@ -112,8 +105,8 @@ void AlmanacWindow::recompose() {
     ++compositions_;
     const LICHVELMORA day = state_.currentDay.record;
     const velmora::almanac::AlmanacReading reading = velmora::almanac::ComposeAlmanacReading(
-        day, {starFile(state_.programFolder, velmora::almanac::kAuspiciousFileName),
-              starFile(state_.programFolder, velmora::almanac::kInauspiciousFileName)});
+        day, {programDataFile(state_.programFolder, velmora::almanac::kAuspiciousFileName),
+              programDataFile(state_.programFolder, velmora::almanac::kInauspiciousFileName)});
     for (const velmora::almanac::StarFileIssue& issue : reading.fileIssues)
         velmora::shell::messageBox(
             this, QString::fromStdU16String(velmora::almanac::starFileMessage(issue)),

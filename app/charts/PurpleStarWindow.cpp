@@ -6,6 +6,7 @@
 #include "app/charts/PurpleStarPainter.h"
 #include "app/charts/PurpleStarRules.h"
 #include "app/res/CommandIds.h"
+#include "app/shell/ProgramDataFile.h"
 #include "platform/shell/DeviceKey.h"
 #include "platform/shell/TapAndHold.h"
 
@@ -75,9 +76,9 @@ bool PurpleStarWindow::receiveBirth(const charts::BirthRecord& birth) {
     chart_->birth = birth;
     chart_->clientWidth = view_->width();
     chart_->clientHeight = view_->height();
-    const charts::ChartOutcome outcome =
-        charts::ComputePurpleStarChart(*chart_, state_.currentDay.record.nCanChiNam,
-                                       chartDataFile(state_.programFolder, charts::kStarFileName));
+    const charts::ChartOutcome outcome = charts::ComputePurpleStarChart(
+        *chart_, state_.currentDay.record.nCanChiNam,
+        programDataFile(state_.programFolder, charts::kStarFileName));
     layoutChildren();
     ShowSelection();
     if (!outcome.birthValid) {

@@ -5,6 +5,7 @@
 #include "app/charts/ChartFiles.h"
 #include "app/charts/ChartPainting.h"
 #include "app/res/CommandIds.h"
+#include "app/shell/ProgramDataFile.h"
 #include "platform/screen/ScreenProfile.h"
 #include "platform/shell/ControlId.h"
 #include "platform/shell/DeviceKey.h"
@@ -99,7 +100,7 @@ bool SavedChartsWindow::onOpen() {
 }
 
 void SavedChartsWindow::reload() {
-    const auto result = list_.load(chartDataFile(programFolder_, charts::kSavedChartsFileName));
+    const auto result = list_.load(programDataFile(programFolder_, charts::kSavedChartsFileName));
     if (result == SavedChartsList::LoadResult::TooLong)
         showChartError(this, QStringLiteral("File luulaso.dat quá lớn, không đọc được."));
     else if (result != SavedChartsList::LoadResult::Loaded)

@@ -3,7 +3,6 @@
 
 #include "suite/fengshui/DataFileMessages.h"
 
-#include "platform/device/DeviceRoot.h"
 #include "platform/shell/FormControls.h"
 #include "platform/shell/MessageBox.h"
 
@@ -19,11 +18,6 @@ void useDeviceDatePicker(QDateTimeEdit* picker) {
 
 QString fromU16(std::u16string_view text) {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
-std::filesystem::path dataFilePath(const QString& programFolder, std::u16string_view name) {
-    const auto host = device::hostPath(programFolder + QStringLiteral("\\Data\\") + fromU16(name));
-    return host ? std::filesystem::path(host->toStdString()) : std::filesystem::path();
 }
 
 void tellError(QWidget* owner, const QString& text) {

@@ -9,17 +9,12 @@
 #include <QWidget>
 
 class QDateTimeEdit;
-#include <filesystem>
 #include <string_view>
 
 namespace velmora::app {
 
 using shell::findControl;
 using shell::withControlId;
-
-// The host path of "<program folder>\Data\<name>"; empty when the device refuses the path, which
-// then reads as a missing file.
-std::filesystem::path dataFilePath(const QString& programFolder, std::u16string_view name);
 
 // The text in a box captioned "Có lỗi" with the error icon and "OK".
 void tellError(QWidget* owner, const QString& text);

@@ -4,6 +4,7 @@
 #include "app/fengshui/FengShuiControls.h"
 #include "app/fengshui/PlumBlossomDialog.h"
 #include "app/res/CommandIds.h"
+#include "app/shell/ProgramDataFile.h"
 
 #include "platform/screen/ScreenProfile.h"
 
@@ -138,7 +139,7 @@ bool IChingDialog::onOpen() {
 }
 
 std::optional<std::vector<HexagramRecord>> IChingDialog::records() {
-    auto read = readHexagramFile(dataFilePath(programFolder_, kHexagramFileName));
+    auto read = readHexagramFile(programDataFile(programFolder_, kHexagramFileName));
     if (!read) tellMissingDataFile(this, kHexagramFileName);
     return read;
 }

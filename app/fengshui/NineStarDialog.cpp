@@ -4,6 +4,7 @@
 #include "app/fengshui/FengShuiControls.h"
 #include "app/fengshui/FengShuiPictures.h"
 #include "app/res/CommandIds.h"
+#include "app/shell/ProgramDataFile.h"
 #include "suite/fengshui/NineStar.h"
 
 #include "platform/screen/ScreenProfile.h"
@@ -136,7 +137,7 @@ bool NineStarDialog::onOpen() {
 
 void NineStarDialog::readStar() {
     if (!opened_) return; // the first reading comes when the dialog shows
-    const auto records = readNineStarFile(dataFilePath(programFolder_, kNineStarFileName));
+    const auto records = readNineStarFile(programDataFile(programFolder_, kNineStarFileName));
     if (!records) {
         if (!told_) {
             told_ = true;

@@ -5,6 +5,7 @@
 #include "app/fengshui/FengShuiPictures.h"
 #include "app/fengshui/HouseTrigramDialog.h"
 #include "app/res/CommandIds.h"
+#include "app/shell/ProgramDataFile.h"
 #include "suite/fengshui/DataFileMessages.h"
 #include "suite/fengshui/SixtyCycleRecord.h"
 
@@ -62,7 +63,7 @@ bool SixtyCycleDialog::onOpen() {
 
 void SixtyCycleDialog::fill() {
     list_->clear();
-    const auto records = readSixtyCycleFile(dataFilePath(programFolder_, kSixtyCycleFileName));
+    const auto records = readSixtyCycleFile(programDataFile(programFolder_, kSixtyCycleFileName));
     if (!records) {
         tellMissingDataFile(this, kSixtyCycleFileName);
         return;
