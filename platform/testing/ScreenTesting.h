@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QString>
 #include <QTest>
+#include <initializer_list>
 
 namespace velmora::testing {
 
@@ -14,6 +15,12 @@ namespace velmora::testing {
 inline void addProfileRows() {
     QTest::addColumn<QString>("profile");
     for (const screen::Profile& p : screen::profiles()) QTest::newRow(qPrintable(p.name)) << p.name;
+}
+
+// The same with a row for each of the named profiles only.
+inline void addProfileRows(std::initializer_list<const char*> names) {
+    QTest::addColumn<QString>("profile");
+    for (const char* name : names) QTest::newRow(name) << QString::fromUtf8(name);
 }
 
 // "<dir>/<scene>-<profile>.png", creating the folder.

@@ -2,9 +2,11 @@
 // notification, the menu bar failure, and screenshots at every screen profile.
 #include "platform/testing/ScreenTesting.h"
 #include "platform/testing/TestDeviceRoot.h"
+#include "platform/testing/WindowTesting.h"
 
 #include "app/personal/PersonalInfoDialog.h"
 #include "suite/today/TodayNotify.h"
+#include "suite/today/tests/TodayHandleSetter.h"
 
 #include "platform/ipc/Endpoint.h"
 #include "platform/registry/RegistryKey.h"
@@ -25,6 +27,8 @@
 #include <memory>
 
 using velmora::testing::kUserInfoFile;
+using velmora::testing::MainFrame;
+using velmora::testing::runWith;
 using velmora::testing::TestDeviceRoot;
 
 using namespace velmora;
@@ -33,19 +37,9 @@ using namespace velmora::personal;
 using velmora::shell::IDCANCEL;
 using velmora::shell::IDOK;
 using velmora::today::notifyTodayItem;
+using velmora::today::testing::setTodayHandle;
 
 namespace {
-
-// The main window the dialog is owned by.
-struct Frame {
-    shell::DeviceFrame frame;
-    Frame() {
-        frame.setContent(new QLabel(QStringLiteral("Trang ngày")));
-        frame.setTitle(QStringLiteral("Lịch Velmora 3.0"));
-        frame.move(0, 0);
-        frame.show();
-    }
-};
 
 PersonalRecord sample() {
     PersonalRecord r{};
@@ -66,20 +60,6 @@ void typeText(QWidget* w, const QString& text) {
 
 template <typename T> T* control(const PersonalInfoDialog& d, int id) {
     return qobject_cast<T*>(d.control(id));
-}
-
-// Runs the dialog; action runs once it is up and must end it.
-int runWith(PersonalInfoDialog& dialog, const std::function<void()>& action) {
-    QTimer::singleShot(30, &dialog, action);
-    return dialog.exec();
-}
-
-bool setTodayHandle(uint32_t handle) {
-    registry::RegistryKey key;
-    return registry::RegistryKey::currentUser().create(
-               QStringLiteral("Software\\VelmoraSoft\\LichVelmora"), &key) ==
-               registry::Status::Success &&
-           key.setDword(QStringLiteral("VelmoraToday"), handle) == registry::Status::Success;
 }
 
 QString shotPath(const QString& name, const QString& profile) {
@@ -115,7 +95,7 @@ class PersonalInfoDialogTest : public QObject {
         QFETCH(int, id);
         QFETCH(QString, label);
         QFETCH(int, maxLength);
-        Frame f;
+        MainFrame f;
         PersonalRecord record = sample();
         PersonalInfoDialog dialog(&f.frame, record);
         QWidget* w = dialog.control(id);
@@ -149,7 +129,7 @@ class PersonalInfoDialogTest : public QObject {
     void loadsTheRecord() {
         QFETCH(bool, zero);
         QFETCH(int, sex);
-        Frame f;
+        MainFrame f;
         PersonalRecord record = zero ? PersonalRecord{} : sample();
         record.sex = uint8_t(sex);
         PersonalInfoDialog dialog(&f.frame, record);
@@ -181,7 +161,7 @@ class PersonalInfoDialogTest : public QObject {
         QFETCH(int, result);
         QFETCH(bool, saved);
         QVERIFY(root->put(kUserInfoFile, encodePersonalRecord(sample())));
-        Frame f;
+        MainFrame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
         PersonalRecord record = readPersonalRecord();
         PersonalInfoDialog dialog(&f.frame, record);
@@ -227,7 +207,7 @@ class PersonalInfoDialogTest : public QObject {
         QByteArray old;
         for (int i = 0; i < existing; ++i) old.append(char(i * 13 + 1));
         if (existing > 0) QVERIFY(root->put(kUserInfoFile, old));
-        Frame f;
+        MainFrame f;
         PersonalRecord record = readPersonalRecord();
         PersonalInfoDialog dialog(&f.frame, record);
         runWith(dialog, [&] {
@@ -250,7 +230,7 @@ class PersonalInfoDialogTest : public QObject {
     // disk alike) was lost without a word when the dialog closed.
     void unsavableRecordIsToldAndTheDialogKeepsItsValues() {
         QVERIFY(QDir().mkpath(root->host(kUserInfoFile))); // a folder where the file should go
-        Frame f;
+        MainFrame f;
         PersonalRecord record{};
         PersonalInfoDialog dialog(&f.frame, record);
         QStringList told;
@@ -281,7 +261,7 @@ class PersonalInfoDialogTest : public QObject {
 
     // Enter in a text field is the dialog's Done: it saves and closes.
     void enterInATextFieldSavesAndCloses() {
-        Frame f;
+        MainFrame f;
         PersonalRecord record{};
         PersonalInfoDialog dialog(&f.frame, record);
         const int got = runWith(dialog, [&] {
@@ -297,7 +277,7 @@ class PersonalInfoDialogTest : public QObject {
     // The birth date drops down a month calendar that opens on the stored date; its years are
     // the calendar's own.
     void birthDateDropsDownAMonthCalendar() {
-        Frame f;
+        MainFrame f;
         PersonalRecord record = sample();
         PersonalInfoDialog dialog(&f.frame, record);
         auto* birth = control<QDateTimeEdit>(dialog, 1009);
@@ -318,7 +298,7 @@ class PersonalInfoDialogTest : public QObject {
             });
         QVERIFY(handle != 0);
         QVERIFY(setTodayHandle(handle));
-        Frame f;
+        MainFrame f;
         PersonalRecord record = sample();
         PersonalInfoDialog dialog(&f.frame, record);
         QVERIFY(dialog.SavePersonalRecord());
@@ -340,7 +320,7 @@ class PersonalInfoDialogTest : public QObject {
             delete gone;
             QVERIFY(setTodayHandle(handle));
         }
-        Frame f;
+        MainFrame f;
         PersonalRecord record = sample();
         PersonalInfoDialog dialog(&f.frame, record);
         QElapsedTimer timer;
@@ -352,7 +332,7 @@ class PersonalInfoDialogTest : public QObject {
     }
 
     void menuBarFailureIsReportedAndTheDialogGoesOn() {
-        Frame f;
+        MainFrame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
         PersonalRecord record = sample();
         // An item without an id cannot make a menu bar.
@@ -381,7 +361,7 @@ class PersonalInfoDialogTest : public QObject {
         QFETCH(QString, profile);
         QVERIFY(screen::select(profile));
         shell::Application::applyScreenProfile();
-        Frame f;
+        MainFrame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
         PersonalRecord record = sample();
         record.sex = 1;

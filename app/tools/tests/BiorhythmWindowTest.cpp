@@ -17,10 +17,10 @@
 
 using namespace velmora;
 using namespace velmora::app;
-using velmora::testing::BoxWatcher;
+using velmora::testing::MainFrame;
+using velmora::testing::MessageBoxWatcher;
 using velmora::testing::runWith;
 using velmora::testing::TestDeviceRoot;
-using velmora::testing::ToolFrame;
 
 namespace {
 
@@ -56,7 +56,7 @@ class BiorhythmWindowTest : public QObject {
 
     // Without a file the shipped settings show the three classic cycles and go into the file.
     void withoutAFileTheShippedSettingsApply() {
-        ToolFrame f;
+        MainFrame f;
         BiorhythmSettings settings{};
         BiorhythmWindow window(&f.frame, kFolder, SYSTEMTIME{}, settings);
         runWith(window, [&] {
@@ -82,7 +82,7 @@ class BiorhythmWindowTest : public QObject {
         stored.reserved7 = 7;
         QByteArray file = settingsBytes(stored) + "đuôi giữ lại";
         QVERIFY(root->put(kSettings, file));
-        ToolFrame f;
+        MainFrame f;
         BiorhythmSettings settings{};
         SYSTEMTIME birth{1990, 4, 0, 2, 0, 0, 0, 0};
         BiorhythmWindow window(&f.frame, kFolder, birth, settings);
@@ -107,7 +107,7 @@ class BiorhythmWindowTest : public QObject {
 
     void aShortFileChangesOnlyItsBytesAndAFifoNothing() {
         QVERIFY(root->put(kSettings, QByteArray("\0\0\0\0\1", 5)));
-        ToolFrame f;
+        MainFrame f;
         BiorhythmSettings settings = shippedSettings();
         {
             BiorhythmWindow window(&f.frame, kFolder, SYSTEMTIME{}, settings);
@@ -127,7 +127,7 @@ class BiorhythmWindowTest : public QObject {
 
     // A view day 41 days on is put back on the span's start, its marker on the y axis.
     void theViewDayStaysInsideTheSpan() {
-        ToolFrame f;
+        MainFrame f;
         BiorhythmSettings settings{};
         BiorhythmWindow window(&f.frame, kFolder, SYSTEMTIME{}, settings);
         runWith(window, [&] {
@@ -156,10 +156,10 @@ class BiorhythmWindowTest : public QObject {
     void optionsCheckTheAverage() {
         QFETCH(QString, average);
         QFETCH(bool, accepted);
-        ToolFrame f;
+        MainFrame f;
         BiorhythmSettings settings = shippedSettings();
         BiorhythmOptionsDialog dialog(&f.frame, settings, kFolder);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         // Done ends the dialog only when the length is accepted; otherwise it stays until
         // "Trở về".
         const int result = runWith(dialog, [&] {
@@ -196,7 +196,7 @@ class BiorhythmWindowTest : public QObject {
         stored.showStrip = 1;
         stored.lastPeriod = SYSTEMTIME{2025, 3, 0, 1, 0, 0, 0, 0};
         QVERIFY(root->put(kSettings, settingsBytes(stored)));
-        ToolFrame f;
+        MainFrame f;
         BiorhythmSettings settings{};
         BiorhythmWindow window(&f.frame, kFolder, SYSTEMTIME{}, settings);
         const ChartGeometry g = chartGeometry(screen::Portrait);
@@ -230,7 +230,7 @@ class BiorhythmWindowTest : public QObject {
         QFETCH(QPoint, viewAt);
         QFETCH(bool, viewLabel);
         velmora::testing::useProfile(profile);
-        ToolFrame f;
+        MainFrame f;
         BiorhythmSettings settings{};
         BiorhythmWindow window(&f.frame, kFolder, SYSTEMTIME{}, settings);
         runWith(window, [&] {
@@ -243,10 +243,7 @@ class BiorhythmWindowTest : public QObject {
         });
     }
 
-    void screenshots_data() {
-        QTest::addColumn<QString>("profile");
-        for (const char* p : {"qvga", "vga", "vga-landscape"}) QTest::newRow(p) << p;
-    }
+    void screenshots_data() { velmora::testing::addScreenshotRows(); }
     void screenshots() {
         QFETCH(QString, profile);
         velmora::testing::useProfile(profile);
@@ -256,7 +253,7 @@ class BiorhythmWindowTest : public QObject {
         stored.averageLength = 28;
         stored.lastPeriod = SYSTEMTIME{2025, 2, 0, 20, 0, 0, 0, 0};
         QVERIFY(root->put(kSettings, settingsBytes(stored)));
-        ToolFrame f;
+        MainFrame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
         BiorhythmSettings settings{};
         BiorhythmWindow window(&f.frame, kFolder, SYSTEMTIME{1987, 11, 0, 19, 0, 0, 0, 0},

@@ -18,11 +18,11 @@
 
 using namespace velmora;
 using namespace velmora::app;
-using velmora::testing::BoxWatcher;
 using velmora::testing::LocalTimeServer;
+using velmora::testing::MainFrame;
+using velmora::testing::MessageBoxWatcher;
 using velmora::testing::runWith;
 using velmora::testing::TestDeviceRoot;
-using velmora::testing::ToolFrame;
 
 namespace {
 
@@ -37,7 +37,7 @@ class ClockSyncTest : public QObject {
     std::unique_ptr<TestDeviceRoot> root;
 
     // Runs one synchronisation in the dialog and returns whether it set the clock.
-    bool synchronise(ClockSyncDialog& dialog, ToolFrame& f) {
+    bool synchronise(ClockSyncDialog& dialog, MainFrame& f) {
         bool set = false;
         runWith(dialog, [&] {
             QSignalSpy finished(&dialog, &ClockSyncDialog::finished);
@@ -77,7 +77,7 @@ class ClockSyncTest : public QObject {
 
     void opensWithTheDestinationsAndThePrompt() {
         QVERIFY(net::setDestinations({{"Wi-Fi", "{1}"}, {"GPRS", "{2}"}}));
-        ToolFrame f;
+        MainFrame f;
         ClockSyncDialog dialog(&f.frame);
         runWith(dialog, [&] {
             QCOMPARE(dialog.title(), QStringLiteral("Lịch Velmora 3.0"));
@@ -102,7 +102,7 @@ class ClockSyncTest : public QObject {
     void setsTheDeviceClockFromTheServer() {
         LocalTimeServer server(LocalTimeServer::secondsReply(kServerTime));
         QVERIFY(net::setTimeServer(QStringLiteral("127.0.0.1:%1").arg(server.port())));
-        ToolFrame f;
+        MainFrame f;
         ClockSyncDialog dialog(&f.frame);
         QVERIFY(synchronise(dialog, f));
         QCOMPARE(dialog.result(), QStringLiteral("Đã đặt lại giờ"));
@@ -138,7 +138,7 @@ class ClockSyncTest : public QObject {
         QVERIFY(net::setTimeServer(QStringLiteral("127.0.0.1:%1").arg(port)));
         if (server == "offline") QVERIFY(net::setOnline(false));
         if (server == "frozen") TestDeviceRoot::freezeClock("2025-03-01T09:00:00");
-        ToolFrame f;
+        MainFrame f;
         ClockSyncDialog dialog(&f.frame, 700);
         QElapsedTimer timer;
         timer.start();
@@ -154,7 +154,7 @@ class ClockSyncTest : public QObject {
     void anotherAttemptAfterAFailure() {
         QVERIFY(
             net::setTimeServer(QStringLiteral("127.0.0.1:%1").arg(LocalTimeServer::closedPort())));
-        ToolFrame f;
+        MainFrame f;
         ClockSyncDialog dialog(&f.frame, 700);
         LocalTimeServer server(LocalTimeServer::secondsReply(kServerTime));
         runWith(dialog, [&] {
@@ -171,16 +171,13 @@ class ClockSyncTest : public QObject {
         QCOMPARE(dialog.result(), QStringLiteral("Đã đặt lại giờ"));
     }
 
-    void screenshots_data() {
-        QTest::addColumn<QString>("profile");
-        for (const char* p : {"qvga", "vga", "vga-landscape"}) QTest::newRow(p) << p;
-    }
+    void screenshots_data() { velmora::testing::addScreenshotRows(); }
     void screenshots() {
         QFETCH(QString, profile);
         velmora::testing::useProfile(profile);
         LocalTimeServer server(LocalTimeServer::secondsReply(kServerTime));
         QVERIFY(net::setTimeServer(QStringLiteral("127.0.0.1:%1").arg(server.port())));
-        ToolFrame f;
+        MainFrame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
         ClockSyncDialog dialog(&f.frame);
         runWith(dialog, [&] {

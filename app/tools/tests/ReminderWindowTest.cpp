@@ -7,6 +7,7 @@
 #include "app/tools/tests/ToolTestSupport.h"
 #include "suite/reminders/ReminderAlarms.h"
 #include "suite/reminders/tests/ReminderSamples.h"
+#include "suite/today/tests/TodayHandleSetter.h"
 
 #include "platform/gdi/ColorRef.h"
 #include "platform/ipc/Endpoint.h"
@@ -24,24 +25,17 @@
 using namespace velmora;
 using namespace velmora::app;
 using namespace velmora::reminders;
+using velmora::reminders::testing::fileBytes;
 using velmora::reminders::testing::reminder;
-using velmora::testing::BoxWatcher;
+using velmora::testing::MainFrame;
+using velmora::testing::MessageBoxWatcher;
 using velmora::testing::runWith;
 using velmora::testing::TestDeviceRoot;
-using velmora::testing::ToolFrame;
+using velmora::today::testing::setTodayHandle;
 
 namespace {
 
 const QString kFile = QStringLiteral("My Documents/LichVelmora/lichnhan.dat");
-
-QByteArray bytesOf(const std::vector<ReminderRecord>& records) {
-    QByteArray bytes;
-    for (const ReminderRecord& r : records) {
-        const auto b = encodeReminder(r);
-        bytes.append(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
-    }
-    return bytes;
-}
 
 std::vector<ReminderRecord> threeDates() {
     return {reminder({u"Quốc khánh", 5, 9, true, KindHoliday, 1, 7, 0, 0, u"Quảng trường Ba Đình"}),
@@ -53,14 +47,6 @@ std::vector<std::u16string> titles(const ReminderListDialog& d) {
     std::vector<std::u16string> out;
     for (const ReminderRow& row : d.list().rows) out.push_back(row.columns[ColumnTitle]);
     return out;
-}
-
-bool setTodayHandle(uint32_t handle) {
-    registry::RegistryKey key;
-    return registry::RegistryKey::currentUser().create(
-               QStringLiteral("Software\\VelmoraSoft\\LichVelmora"), &key) ==
-               registry::Status::Success &&
-           key.setDword(QStringLiteral("VelmoraToday"), handle) == registry::Status::Success;
 }
 
 template <typename T> T* editorControl(ReminderListDialog& d, int id) {
@@ -84,10 +70,10 @@ class ReminderWindowTest : public QObject {
     void cleanup() { root.reset(); }
 
     void opensSortedByDate() {
-        QVERIFY(root->put(kFile, bytesOf(threeDates())));
-        ToolFrame f;
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(threeDates())));
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(dialog, [&] {
             QCOMPARE(dialog.title(), QStringLiteral("Lịch lễ hội, lịch nhắn"));
             QVERIFY(dialog.listControl());
@@ -103,9 +89,9 @@ class ReminderWindowTest : public QObject {
 
     void aMissingFileIsCreatedQuietly() {
         QVERIFY(QDir().mkpath(root->host(QStringLiteral("My Documents/LichVelmora"))));
-        ToolFrame f;
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(dialog,
                 [&] { QTimer::singleShot(50, &dialog, [&] { dialog.done(shell::IDCANCEL); }); });
         QVERIFY(root->exists(kFile));
@@ -114,9 +100,9 @@ class ReminderWindowTest : public QObject {
 
     void aFileThatCannotBeOpenedIsToldAndTheListStaysUsable() {
         QVERIFY(QDir().mkpath(root->host(kFile))); // a folder in the file's place
-        ToolFrame f;
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(dialog, [&] {
             QTRY_COMPARE(boxes.texts.size(), 1);
             QTimer::singleShot(30, &dialog, [&] { dialog.editor()->done(shell::IDOK); });
@@ -133,9 +119,9 @@ class ReminderWindowTest : public QObject {
     // "Thêm mới" with nothing chosen and the alarm checked: a row dated 00/00 at the end, with
     // its bell; closing without "Lưu dữ liệu" leaves the file as it was.
     void addingARowWithoutSavingLeavesTheFile() {
-        QVERIFY(root->put(kFile, bytesOf(threeDates())));
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(threeDates())));
         const QByteArray before = root->get(kFile);
-        ToolFrame f;
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             QTimer::singleShot(30, &dialog, [&] {
@@ -161,8 +147,8 @@ class ReminderWindowTest : public QObject {
 
     // Enter on a row opens it; "Trở về" leaves it alone; Done writes the controls into it.
     void editingARow() {
-        QVERIFY(root->put(kFile, bytesOf(threeDates())));
-        ToolFrame f;
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(threeDates())));
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             dialog.select(2); // "Quốc khánh", 05/09 solar, alarm 1 at 07:00
@@ -199,8 +185,8 @@ class ReminderWindowTest : public QObject {
     }
 
     void deletingNeedsASelection() {
-        QVERIFY(root->put(kFile, bytesOf(threeDates())));
-        ToolFrame f;
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(threeDates())));
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             dialog.select(-1);
@@ -223,7 +209,7 @@ class ReminderWindowTest : public QObject {
     void savingInTitleOrderTellsTheCountAndTheTodayItem() {
         std::vector<ReminderRecord> records = threeDates();
         records.push_back(reminder({u"Ăn cỗ", 2, 2, true, KindFestival, 15}));
-        QVERIFY(root->put(kFile, bytesOf(records)));
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(records)));
         QObject owner;
         QList<uint32_t> received;
         const ipc::Handle handle =
@@ -232,9 +218,9 @@ class ReminderWindowTest : public QObject {
                 return 0;
             });
         QVERIFY(handle && setTodayHandle(handle));
-        ToolFrame f;
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(dialog, [&] {
             dialog.softKeyBar()->action(CmdRemindersByTitle)->trigger();
             dialog.softKeyBar()->action(CmdRemindersSave)->trigger();
@@ -258,10 +244,10 @@ class ReminderWindowTest : public QObject {
     }
 
     void savingWithoutATodayItemStillWritesAndTells() {
-        QVERIFY(root->put(kFile, bytesOf(threeDates())));
-        ToolFrame f;
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(threeDates())));
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(dialog, [&] {
             dialog.select(0);
             dialog.softKeyBar()->action(CmdRemindersDelete)->trigger();
@@ -274,9 +260,9 @@ class ReminderWindowTest : public QObject {
 
     void anEmptyListSavesAnEmptyFileWithoutAMessage() {
         QVERIFY(root->put(kFile, {}));
-        ToolFrame f;
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(dialog, [&] {
             dialog.softKeyBar()->action(CmdRemindersSave)->trigger();
             dialog.done(shell::IDCANCEL);
@@ -288,10 +274,10 @@ class ReminderWindowTest : public QObject {
 
     // A save that cannot write says so and claims no alarms.
     void aFailedSaveIsToldAndSetsNoAlarms() {
-        QVERIFY(root->put(kFile, bytesOf(threeDates())));
-        ToolFrame f;
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(threeDates())));
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(dialog, [&] {
             QFile::remove(root->host(kFile));
             QVERIFY(QDir().mkpath(root->host(kFile)));
@@ -306,8 +292,8 @@ class ReminderWindowTest : public QObject {
     // A lunar row is drawn in brown, a solar one in dark blue, the selected one in the highlight
     // colours; a row with an alarm shows its bell at the right.
     void rowColours() {
-        QVERIFY(root->put(kFile, bytesOf(threeDates())));
-        ToolFrame f;
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(threeDates())));
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             dialog.select(1); // "Tết Trung thu"
@@ -336,8 +322,8 @@ class ReminderWindowTest : public QObject {
     }
 
     void theZeroKeyTogglesFullScreen() {
-        QVERIFY(root->put(kFile, bytesOf(threeDates())));
-        ToolFrame f;
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(threeDates())));
+        MainFrame f;
         ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {
             const QRect normal = dialog.geometry();
@@ -357,8 +343,8 @@ class ReminderWindowTest : public QObject {
     }
 
     void aStripOfTooFewImagesShowsNoRows() {
-        QVERIFY(root->put(kFile, bytesOf(threeDates())));
-        ToolFrame f;
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(threeDates())));
+        MainFrame f;
         QImage two(32, 16, QImage::Format_RGB32);
         two.fill(Qt::red);
         ReminderListDialog dialog(&f.frame, change, kReminderFile,
@@ -368,10 +354,10 @@ class ReminderWindowTest : public QObject {
     }
 
     void menuBarFailuresAreToldAndBothWindowsGoOn() {
-        ToolFrame f;
+        MainFrame f;
         const std::vector<shell::MenuItem> broken{{0, QStringLiteral("Thêm mới"), 0, {}}};
         ReminderListDialog dialog(&f.frame, change, kReminderFile, broken);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(dialog, [&] {
             QTRY_COMPARE(boxes.texts.size(), 1);
             QCOMPARE(dialog.softKeyBar()->leftText(), QStringLiteral("Trở về"));
@@ -401,7 +387,7 @@ class ReminderWindowTest : public QObject {
         QFETCH(QString, profile);
         QFETCH(int, kindX);
         velmora::testing::useProfile(profile);
-        ToolFrame f;
+        MainFrame f;
         ReminderEditorDialog editor(&f.frame, newReminderValues(QTime(9, 0)),
                                     ReminderListDialog::reminderMenu());
         runWith(editor, [&] {
@@ -430,10 +416,7 @@ class ReminderWindowTest : public QObject {
         });
     }
 
-    void screenshots_data() {
-        QTest::addColumn<QString>("profile");
-        for (const char* p : {"qvga", "vga", "vga-landscape"}) QTest::newRow(p) << p;
-    }
+    void screenshots_data() { velmora::testing::addScreenshotRows(); }
     void screenshots() {
         QFETCH(QString, profile);
         velmora::testing::useProfile(profile);
@@ -442,8 +425,8 @@ class ReminderWindowTest : public QObject {
                                     6, false, KindAnniversary, 2, 7, 30, 0, u"Nhà thờ họ, Huế"}));
         records.push_back(reminder(
             {u"Khám răng", 12, 3, true, KindAppointment, 10, 8, 0, 0, u"Phòng khám Ấn Độ"}));
-        QVERIFY(root->put(kFile, bytesOf(records)));
-        ToolFrame f;
+        QVERIFY(root->put(kFile, fileBytes<QByteArray>(records)));
+        MainFrame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
         ReminderListDialog dialog(&f.frame, change);
         runWith(dialog, [&] {

@@ -11,6 +11,7 @@
 #include "platform/registry/RegistryKey.h"
 #include "platform/testing/TestDeviceRoot.h"
 #include "suite/today/TodayUpdate.h"
+#include "suite/today/tests/TodayHandleSetter.h"
 #include "suite/weather/CityTable.h"
 #include "suite/weather/SystemTimeBytes.h"
 #include "suite/weather/WeatherKeys.h"
@@ -22,10 +23,11 @@
 using namespace velmora;
 using namespace velmora::app;
 using namespace velmora::weather;
-using velmora::testing::BoxWatcher;
+using velmora::testing::MainFrame;
+using velmora::testing::MessageBoxWatcher;
 using velmora::testing::runWith;
 using velmora::testing::TestDeviceRoot;
-using velmora::testing::ToolFrame;
+using velmora::today::testing::setTodayHandle;
 
 namespace {
 
@@ -91,14 +93,6 @@ QStringList valueNames(int index) {
     return names;
 }
 
-bool setTodayHandle(uint32_t handle) {
-    registry::RegistryKey key;
-    return registry::RegistryKey::currentUser().create(
-               QStringLiteral("Software\\VelmoraSoft\\LichVelmora"), &key) ==
-               registry::Status::Success &&
-           key.setDword(QStringLiteral("VelmoraToday"), handle) == registry::Status::Success;
-}
-
 void tap(QWidget* w, QPoint at) {
     QTest::mousePress(w, Qt::LeftButton, {}, at);
     QTest::mouseRelease(w, Qt::LeftButton, {}, at);
@@ -135,7 +129,7 @@ class WeatherWindowTest : public QObject {
     void cleanup() { root.reset(); }
 
     void opensOnTheShownCityAndFillsTheProgramsView() {
-        ToolFrame f;
+        MainFrame f;
         {
             WeatherWindow window(&f.frame, state, city);
             runWith(window, [&] { window.done(shell::IDCANCEL); });
@@ -155,7 +149,7 @@ class WeatherWindowTest : public QObject {
 
     // A tap in the name box shows the list at the shown city; a tap elsewhere removes it.
     void theCityListComesAndGoes() {
-        ToolFrame f;
+        MainFrame f;
         WeatherWindow window(&f.frame, state, city);
         runWith(window, [&] {
             QVERIFY(!window.cityList());
@@ -178,7 +172,7 @@ class WeatherWindowTest : public QObject {
 
     // Choosing Hà Nội shows it at once; "Trở về" keeps "ThanhPho", Done writes it.
     void choosingACity() {
-        ToolFrame f;
+        MainFrame f;
         for (bool done : {false, true}) {
             WeatherWindow window(&f.frame, state, city);
             runWith(window, [&] {
@@ -207,9 +201,9 @@ class WeatherWindowTest : public QObject {
     void aCityTheTodayItemDoesNotFetchIsToldAndLeftAlone() {
         QFETCH(int, row);
         QFETCH(QString, name);
-        ToolFrame f;
+        MainFrame f;
         WeatherWindow window(&f.frame, state, city);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(window, [&] {
             tap(&window, inNameBox());
             window.cityList()->setCurrentRow(row);
@@ -227,7 +221,7 @@ class WeatherWindowTest : public QObject {
     }
 
     void showReloads() {
-        ToolFrame f;
+        MainFrame f;
         WeatherWindow window(&f.frame, state, city);
         runWith(window, [&] {
             QVERIFY(storeSlot(6, value::currentSlot, slot(kToday, -1, 12, 35, 50)));
@@ -252,7 +246,7 @@ class WeatherWindowTest : public QObject {
                 return 0;
             });
         QVERIFY(handle && setTodayHandle(handle));
-        ToolFrame f;
+        MainFrame f;
         WeatherWindow window(&f.frame, state, city);
         runWith(window, [&] {
             window.softKeyBar()->pressLeft();
@@ -265,9 +259,9 @@ class WeatherWindowTest : public QObject {
     }
 
     void updateWithoutATodayItemIsTold() {
-        ToolFrame f;
+        MainFrame f;
         WeatherWindow window(&f.frame, state, city);
-        BoxWatcher boxes;
+        MessageBoxWatcher boxes;
         runWith(window, [&] {
             window.softKeyBar()->pressLeft();
             window.done(shell::IDCANCEL);
@@ -279,7 +273,7 @@ class WeatherWindowTest : public QObject {
     }
 
     void purgeDropsTheShownCitysEarlierDays() {
-        ToolFrame f;
+        MainFrame f;
         WeatherWindow window(&f.frame, state, city);
         QVERIFY(valueNames(6).contains("2025022509"));
         runWith(window, [&] {
@@ -326,14 +320,11 @@ class WeatherWindowTest : public QObject {
         QVERIFY(after.save(QStringLiteral(SCREENSHOT_DIR "/daypage-weather-panel-wvga.png")));
     }
 
-    void screenshots_data() {
-        QTest::addColumn<QString>("profile");
-        for (const char* p : {"qvga", "vga", "vga-landscape"}) QTest::newRow(p) << p;
-    }
+    void screenshots_data() { velmora::testing::addScreenshotRows(); }
     void screenshots() {
         QFETCH(QString, profile);
         velmora::testing::useProfile(profile);
-        ToolFrame f;
+        MainFrame f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
         WeatherWindow window(&f.frame, state, city);
         runWith(window, [&] {

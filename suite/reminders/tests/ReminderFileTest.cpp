@@ -15,21 +15,13 @@
 #include <sys/stat.h>
 
 using namespace velmora::reminders;
+using velmora::reminders::testing::fileBytes;
 using velmora::reminders::testing::reminder;
 using velmora::testing::DeviceRootTest;
 
 namespace {
 
 const QString kFile = QStringLiteral("My Documents/LichVelmora/lichnhan.dat");
-
-QByteArray bytesOf(const std::vector<ReminderRecord>& records) {
-    QByteArray bytes;
-    for (const ReminderRecord& r : records) {
-        const auto b = encodeReminder(r);
-        bytes.append(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
-    }
-    return bytes;
-}
 
 std::vector<ReminderRecord> threeReminders() {
     return {reminder({u"Quốc khánh", 2, 9, true, KindHoliday, 1, 7, 0, 0}),
@@ -63,7 +55,7 @@ TEST_F(ReminderFile, EmptySlotsLeaveNoRowAndDoNotCount) {
     std::vector<ReminderRecord> records = threeReminders();
     records.push_back(reminder({u"Âm", 1, 1, true, -3}));
     records.push_back(reminder({u"Loại 7", 1, 1, true, 7})); // loaded as is
-    ASSERT_TRUE(device->put(kFile, bytesOf(records)));
+    ASSERT_TRUE(device->put(kFile, fileBytes<QByteArray>(records)));
     const std::vector<ReminderRow> rows = load();
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].columns[ColumnTitle], u"Quốc khánh");
@@ -75,8 +67,8 @@ TEST_F(ReminderFile, EmptySlotsLeaveNoRowAndDoNotCount) {
 }
 
 TEST_F(ReminderFile, AShortLastPieceIsIgnoredAndAShortFileIsEmpty) {
-    QByteArray bytes = bytesOf(threeReminders());
-    bytes.append(bytesOf({reminder({u"Cắt", 1, 1, true, KindHoliday})}).left(700));
+    QByteArray bytes = fileBytes<QByteArray>(threeReminders());
+    bytes.append(fileBytes<QByteArray>({reminder({u"Cắt", 1, 1, true, KindHoliday})}).left(700));
     ASSERT_TRUE(device->put(kFile, bytes));
     EXPECT_EQ(load().size(), 2u);
     ASSERT_TRUE(device->put(kFile, bytes.left(1427)));
@@ -108,7 +100,7 @@ TEST_F(ReminderFile, GarbledBytesLoadWithoutHarm) {
 TEST_F(ReminderFile, AFileOverTheLimitIsReadUpToIt) {
     std::vector<ReminderRecord> records(kMaxReminderRecords + 5,
                                         reminder({u"Nhiều", 1, 1, true, 1}));
-    ASSERT_TRUE(device->put(kFile, bytesOf(records)));
+    ASSERT_TRUE(device->put(kFile, fileBytes<QByteArray>(records)));
     EXPECT_EQ(load().size(), size_t(kMaxReminderRecords));
 }
 

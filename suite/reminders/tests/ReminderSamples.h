@@ -1,9 +1,11 @@
-// Reminders built the way the editor fills them, shared by the reminder tests.
+// Reminders built the way the editor fills them, and the file that holds them, shared by the
+// reminder tests.
 #pragma once
 
 #include "suite/reminders/ReminderRecord.h"
 
 #include <string_view>
+#include <vector>
 
 namespace velmora::reminders::testing {
 
@@ -33,6 +35,17 @@ inline ReminderRecord reminder(const Sample& s) {
     r.minute = static_cast<uint16_t>(s.minute);
     r.second = static_cast<uint16_t>(s.second);
     return r;
+}
+
+// The bytes of a reminder file holding records in order, each encoded on its own. Bytes is any
+// byte string with append(const char*, size): std::string, or QByteArray for the device root.
+template <typename Bytes> Bytes fileBytes(const std::vector<ReminderRecord>& records) {
+    Bytes bytes;
+    for (const ReminderRecord& r : records) {
+        const auto b = encodeReminder(r);
+        bytes.append(reinterpret_cast<const char*>(b.data()), b.size());
+    }
+    return bytes;
 }
 
 } // namespace velmora::reminders::testing

@@ -3,45 +3,28 @@
 // is read back with libical.
 #include "platform/testing/TestDeviceRoot.h"
 #include "suite/reminders/ReminderRecord.h"
+#include "suite/reminders/tests/ReminderSamples.h"
+#include "tools/velmora-cal/tests/CalRunner.h"
 
-#include <array>
-#include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <libical/ical.h>
-#include <sstream>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 using namespace velmora::reminders;
+using velmora::caltest::CalRun;
+using velmora::caltest::readFile;
+using velmora::caltest::runCommand;
+using velmora::reminders::testing::fileBytes;
+using velmora::reminders::testing::reminder;
 using velmora::testing::TestDeviceRoot;
 
 namespace {
 
-struct CalRun {
-    int exitCode;
-    std::string out;
-};
-
+// velmora-cal on root's device with its clock frozen at now; standard error with the output.
 CalRun run(const std::string& arguments, const TestDeviceRoot& root,
            const std::string& now = "2025-03-01T09:00") {
-    const std::string command = "VELMORA_NOW=" + now + " VELMORA_DEVICE_ROOT='" +
-                                root.path().toStdString() + "' " + VELMORA_CAL_PATH + " " +
-                                arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return runCommand("VELMORA_NOW=" + now + " VELMORA_DEVICE_ROOT='" + root.path().toStdString() +
+                      "' " + VELMORA_CAL_PATH + " " + arguments + " 2>&1");
 }
 
 // The events' (summary, start date) of a calendar libical parses without an error.
@@ -60,21 +43,10 @@ std::vector<std::pair<std::string, std::string>> events(const std::string& text)
 }
 
 QByteArray reminderFile() {
-    ReminderRecord records[3]{};
-    setFieldText(records[0].title, u"Giỗ bà nội");
-    records[0].day = 30, records[0].month = 6, records[0].kind = KindAnniversary;
-    records[0].advance = 2, records[0].hour = 7, records[0].minute = 30;
-    setFieldText(records[1].title, u"Chưa chọn ngày");
-    records[1].solar = 1, records[1].kind = KindAppointment;
-    setFieldText(records[2].title, u"Quốc khánh");
-    records[2].day = 2, records[2].month = 9, records[2].solar = 1, records[2].kind = KindHoliday;
-    records[2].advance = kAdvanceNoAlarm;
-    QByteArray bytes;
-    for (const ReminderRecord& r : records) {
-        const auto b = encodeReminder(r);
-        bytes.append(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
-    }
-    return bytes;
+    return fileBytes<QByteArray>(
+        {reminder({u"Giỗ bà nội", 30, 6, false, KindAnniversary, 2, 7, 30}),
+         reminder({u"Chưa chọn ngày", 0, 0, true, KindAppointment, 0}),
+         reminder({u"Quốc khánh", 2, 9, true, KindHoliday, kAdvanceNoAlarm})});
 }
 
 const QString kFile = QStringLiteral("My Documents/LichVelmora/lichnhan.dat");
