@@ -5,7 +5,9 @@
 
 #include "platform/shell/ControlId.h"
 #include "platform/shell/FormControls.h"
+#include "platform/shell/MenuBarFailure.h"
 #include "platform/shell/MessageBox.h"
+
 #include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QLabel>
@@ -28,7 +30,7 @@ PersonalInfoDialog::PersonalInfoDialog(QWidget* owner, PersonalRecord& record,
     : FullScreenDialog(owner, QStringLiteral("Thông tin cá nhân"), menu), record_(record),
       filePath_(filePath) {
     // The base falls back to a bar without the popup when the items cannot make one.
-    menuBarFailed_ = !menu.empty() && softKeyBar()->rightMenu() == nullptr;
+    menuBarFailed_ = shell::menuPopupMissing(*this, menu);
     buildControls();
     LoadPersonalFields();
 }
@@ -125,14 +127,7 @@ void PersonalInfoDialog::onCommand(int id) {
 
 void PersonalInfoDialog::showEvent(QShowEvent* event) {
     FullScreenDialog::showEvent(event);
-    if (menuBarFailed_ && !reported_) {
-        reported_ = true;
-        // Once the dialog is up, as the device reports it while the dialog opens.
-        QTimer::singleShot(0, this, [this] {
-            shell::messageBox(this, QStringLiteral("SHCreateMenuBar Failed"),
-                              QStringLiteral("Error"), shell::MB_OK);
-        });
-    }
+    if (menuBarFailed_) shell::tellMenuBarFailureOnce(this, reported_);
 }
 
 } // namespace velmora::app

@@ -6,6 +6,7 @@
 
 #include "platform/device/DeviceClock.h"
 #include "platform/screen/ScreenProfile.h"
+#include "platform/shell/MenuBarFailure.h"
 #include "platform/shell/MessageBox.h"
 
 #include <QCheckBox>
@@ -37,7 +38,7 @@ BiorhythmOptionsDialog::BiorhythmOptionsDialog(QWidget* owner, BiorhythmSettings
     : FullScreenDialog(owner, QStringLiteral("Nhịp sinh học"), menu), settings_(settings),
       programFolder_(programFolder) {
     setObjectName(QStringLiteral("BiorhythmOptions"));
-    menuBarFailed_ = !menu.empty() && softKeyBar()->rightMenu() == nullptr;
+    menuBarFailed_ = shell::menuPopupMissing(*this, menu);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(ScaleX(6), ScaleY(6), ScaleX(6), ScaleY(6));
     grid->setHorizontalSpacing(ScaleX(6));
@@ -97,13 +98,7 @@ void BiorhythmOptionsDialog::onCommand(int id) {
 
 void BiorhythmOptionsDialog::showEvent(QShowEvent* event) {
     FullScreenDialog::showEvent(event);
-    if (menuBarFailed_ && !reported_) {
-        reported_ = true;
-        QTimer::singleShot(0, this, [this] {
-            shell::messageBox(this, QStringLiteral("SHCreateMenuBar Failed"),
-                              QStringLiteral("Error"), shell::MB_OK);
-        });
-    }
+    if (menuBarFailed_) shell::tellMenuBarFailureOnce(this, reported_);
 }
 
 } // namespace velmora::app

@@ -6,6 +6,7 @@
 #include "platform/shell/ControlId.h"
 
 #include "platform/screen/ScreenProfile.h"
+#include "platform/shell/MenuBarFailure.h"
 #include "platform/shell/MessageBox.h"
 #include "suite/reminders/ReminderRecord.h"
 
@@ -40,7 +41,7 @@ ReminderEditorDialog::ReminderEditorDialog(QWidget* owner, const ReminderEditorV
                                            std::vector<shell::MenuItem> menu)
     : FullScreenDialog(owner, QStringLiteral("Lịch nhắn"), menu) {
     setObjectName(QStringLiteral("ReminderEditor"));
-    menuBarFailed_ = !menu.empty() && softKeyBar()->rightMenu() == nullptr;
+    menuBarFailed_ = shell::menuPopupMissing(*this, menu);
     build();
     load(values);
 }
@@ -150,13 +151,7 @@ void ReminderEditorDialog::resizeEvent(QResizeEvent* event) {
 
 void ReminderEditorDialog::showEvent(QShowEvent* event) {
     FullScreenDialog::showEvent(event);
-    if (menuBarFailed_ && !reported_) {
-        reported_ = true;
-        QTimer::singleShot(0, this, [this] {
-            shell::messageBox(this, QStringLiteral("SHCreateMenuBar Failed"),
-                              QStringLiteral("Error"), shell::MB_OK);
-        });
-    }
+    if (menuBarFailed_) shell::tellMenuBarFailureOnce(this, reported_);
 }
 
 } // namespace velmora::app

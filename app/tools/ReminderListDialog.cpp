@@ -11,6 +11,7 @@
 #include "platform/screen/ScreenProfile.h"
 #include "platform/shell/DeviceFrame.h"
 #include "platform/shell/DeviceKey.h"
+#include "platform/shell/MenuBarFailure.h"
 #include "platform/shell/MessageBox.h"
 #include "suite/reminders/ReminderAlarms.h"
 #include "suite/today/ReminderChange.h"
@@ -81,7 +82,7 @@ ReminderListDialog::ReminderListDialog(QWidget* owner, uint32_t changeMessage,
     : FullScreenDialog(owner, QStringLiteral("Lịch lễ hội, lịch nhắn"), menu),
       changeMessage_(changeMessage), filePath_(filePath), menu_(menu) {
     setObjectName(QStringLiteral("ReminderList"));
-    menuBarFailed_ = !menu.empty() && softKeyBar()->rightMenu() == nullptr;
+    menuBarFailed_ = shell::menuPopupMissing(*this, menu);
     icons_ = gdi::LoadImageListScaled(strip.isNull() ? reminderImageStrip() : strip,
                                       kReminderIconSize, 0xFFFFFF, screen::current().dpi);
 }
